@@ -1,0 +1,29 @@
+// Input, polled once per frame. Real events come from SDL; scripted input (scenario tests) is fed
+// through the Inject functions and replaces the real mouse while a script runs.
+#pragma once
+
+#include <string>
+
+// Reads pending window events; called once per frame by the shell before anything reads input.
+void PollInput();
+
+int MouseX();  // window pixels
+int MouseY();
+int MouseDown(int button);  // only button 1 (left) is read
+int MouseZ();               // running wheel count
+int KeyDown(int key);       // only 27 (Escape)
+int GetChar();              // next typed character (8 Backspace, 13 Enter) or 0
+void FlushChars();
+int AppSuspended();  // focus lost or minimised
+int AppTerminate();  // a close was requested; reading clears it
+// True once when the window changed size since the last call.
+bool WindowResized();
+
+// Scripted input: these override the hardware state from the moment they are first used.
+void InjectMouseMove(int window_x, int window_y);
+void InjectMouseButton(bool down);
+void InjectWheel(int notches);
+void InjectEscape(bool down);
+void InjectChars(const std::string& text);
+void InjectTerminate();
+void InjectSuspended(bool suspended);

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds the game and its tests with warnings as errors, and runs the
+# whole suite headless: once normally and once with the address and undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")"
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+jobs=$(nproc)
+
+scripts/setup.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOSSMEADOW_WERROR=ON
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+scripts/setup.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOSSMEADOW_WERROR=ON -DMOSSMEADOW_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
