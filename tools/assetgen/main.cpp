@@ -1,0 +1,19 @@
+// assetgen DATA_DIR                      writes every picture, sound and tune into DATA_DIR
+// assetgen --contact-sheet DATA_DIR OUT  draws every registered picture with its id, for review
+#include <cstdio>
+#include <cstring>
+
+#include "assetgen.h"
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--contact-sheet") == 0) {
+        return WriteContactSheets(argv[2], argv[3]) ? 0 : 1;
+    }
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: assetgen DATA_DIR | assetgen --contact-sheet DATA_DIR OUT_DIR\n");
+        return 2;
+    }
+    if (!GeneratePictures(argv[1])) return 1;
+    if (!GenerateAudio(argv[1])) return 1;
+    return 0;
+}
