@@ -1,0 +1,12 @@
+// Shared between the platform's drawing files: the raw quad primitive and texture upload.
+#pragma once
+
+#include "graphics.h"
+
+struct SDL_Texture;
+
+// The texture of an image frame, made (or refreshed) on demand; null without a renderer.
+SDL_Texture* ImageTexture(const Image& image, int frame);
+// Draws a textured quad with the given corner positions (virtual pixels, clockwise from top left)
+// and texture coordinates, with the current colour, alpha and blend; no scale, rotation or origin.
+void DrawQuadCorners(SDL_Texture* texture, const float xy[8], const float uv[8]);
