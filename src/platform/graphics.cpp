@@ -143,22 +143,6 @@ void SetViewport(int x, int y, int w, int h) {
     SDL_RenderSetClipRect(sdl_renderer, &clip);
 }
 
-Image CreateImage(int w, int h, int frames) {
-    auto image = std::make_shared<TImage>();
-    image->width = w > 0 ? w : 0;
-    image->height = h > 0 ? h : 0;
-    image->frames.assign(static_cast<size_t>(frames > 0 ? frames : 1), Pixmap(image->width, image->height));
-    return image;
-}
-
-Image ImageFromPixmap(const Pixmap& pixmap) {
-    auto image = std::make_shared<TImage>();
-    image->width = pixmap.width;
-    image->height = pixmap.height;
-    image->frames.push_back(pixmap);
-    return image;
-}
-
 int ImageWidth(const Image& image) { return image ? image->width : 0; }
 int ImageHeight(const Image& image) { return image ? image->height : 0; }
 

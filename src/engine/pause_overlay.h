@@ -1,0 +1,13 @@
+// The "Paused" overlay shown while the window has lost focus.
+#pragma once
+
+#include "primitives.h"
+
+extern Interpolation pause_fade;
+extern int pause_shown;
+
+class Pause {
+public:
+    static void Update(float dt);
+    static void Draw();
+};
