@@ -8,6 +8,7 @@
 #include "font_list.h"
 #include "graphics.h"
 #include "image_list.h"
+#include "effects.h"
 #include "particles.h"
 
 namespace {
