@@ -1,0 +1,62 @@
+// The given-name pools of new animals. The first names of each pool are the ranch's traditional
+// ones; the rest are ordinary given names.
+#include "animal.h"
+
+const std::vector<std::string> male_names = {
+    "Alonso", "Broderick", "Darell", "Dorsey", "Elden", "Jere", "Lynwood", "Michael", "Aaron",
+    "Abel", "Adrian", "Albert", "Alden", "Alfred", "Alvin", "Ambrose", "Amos", "Andrew", "Angus",
+    "Anton", "Archer", "Archibald", "Arlo", "Arnold", "Arthur", "Asher", "August", "Austin",
+    "Barnaby", "Bartholomew", "Basil", "Benedict", "Benjamin", "Bennett", "Bernard", "Bertram",
+    "Blaine", "Boris", "Bradley", "Brendan", "Bruno", "Byron", "Calvin", "Cameron", "Casper",
+    "Cecil", "Cedric", "Charles", "Chester", "Clarence", "Clement", "Clifford", "Clyde", "Colin",
+    "Conrad", "Cornelius", "Cyril", "Dale", "Damian", "Daniel", "Dexter", "Desmond", "Dominic",
+    "Donald", "Douglas", "Dudley", "Duncan", "Earl", "Edgar", "Edmund", "Edward", "Edwin", "Elias",
+    "Elliot", "Elmer", "Emmett", "Ernest", "Eugene", "Everett", "Ezra", "Felix", "Ferdinand",
+    "Finley", "Fletcher", "Floyd", "Francis", "Franklin", "Frederick", "Gabriel", "Gareth",
+    "Gerald", "Gideon", "Gilbert", "Gordon", "Graham", "Gregory", "Gustav", "Harold", "Harvey",
+    "Hector", "Henry", "Herbert", "Horace", "Howard", "Hugh", "Humphrey", "Ignatius", "Irving",
+    "Isaac", "Ivan", "Jasper", "Jerome", "Jonah", "Joseph", "Julian", "Justin", "Kenneth",
+    "Lambert", "Laurence", "Leander", "Leonard", "Leopold", "Lester", "Lewis", "Lionel", "Lloyd",
+    "Lucas", "Luther", "Marcus", "Martin", "Marvin", "Maurice", "Maxwell", "Melvin", "Milo",
+    "Mitchell", "Morgan", "Murray", "Nathan", "Neville", "Nigel", "Noel", "Norman", "Oliver",
+    "Orson", "Oscar", "Oswald", "Otis", "Owen", "Patrick", "Percival", "Peter", "Philip", "Quentin",
+    "Quincy", "Ralph", "Randall", "Raymond", "Reginald", "Reuben", "Roderick", "Roland", "Roscoe",
+    "Rufus", "Rupert", "Samuel", "Sebastian", "Seymour", "Sheldon", "Sidney", "Silas", "Simon",
+    "Spencer", "Stanley", "Stuart", "Sylvester", "Tobias", "Theodore", "Thomas", "Timothy",
+    "Travis", "Tristan", "Ulysses", "Vernon", "Victor", "Vincent", "Wallace", "Walter", "Warren",
+    "Wesley", "Wilbur", "Wilfred", "Willis", "Winston", "Wyatt", "Zeke", "Abbott", "Alistair",
+    "Ansel", "Barrett", "Beckett", "Caleb", "Dashiell", "Eamon", "Emery", "Fabian", "Garrick",
+    "Harlan", "Jarvis", "Kendrick", "Lowell", "Merritt", "Niles", "Orville", "Porter", "Ransom",
+    "Sterling", "Thaddeus", "Upton", "Virgil", "Whitaker", "Yardley", "Zachariah", "Ellis",
+};
+
+const std::vector<std::string> female_names = {
+    "Allyn", "Alona", "Angila", "Annelle", "Ardelia", "Audria", "Audrie", "Bari", "Beula",
+    "Abigail", "Ada", "Adelaide", "Agatha", "Agnes", "Alberta", "Alice", "Alma", "Amelia",
+    "Anastasia", "Annabel", "Antonia", "April", "Arabella", "Astrid", "Aurora", "Beatrice",
+    "Belinda", "Bernadette", "Bertha", "Beryl", "Bettina", "Blanche", "Bonnie", "Bridget",
+    "Camilla", "Candace", "Carlotta", "Caroline", "Cassandra", "Cecily", "Celeste", "Charlotte",
+    "Clara", "Claudia", "Clementine", "Constance", "Cora", "Cordelia", "Daisy", "Daphne", "Delia",
+    "Delphine", "Dinah", "Dolores", "Dora", "Dorothy", "Edith", "Edna", "Eleanor", "Eliza", "Ella",
+    "Eloise", "Elsie", "Elvira", "Emmeline", "Enid", "Erma", "Estelle", "Esther", "Ethel", "Eudora",
+    "Eunice", "Evangeline", "Faith", "Felicity", "Fern", "Fiona", "Flora", "Florence", "Frances",
+    "Freya", "Georgia", "Geraldine", "Gertrude", "Gilda", "Gloria", "Greta", "Gwendolyn", "Hattie",
+    "Hazel", "Heidi", "Helena", "Henrietta", "Hester", "Hilda", "Honora", "Ida", "Imogen", "Ingrid",
+    "Irene", "Iris", "Isadora", "Ivy", "Jemima", "Josephine", "Judith", "Juliet", "June", "Katrina",
+    "Lavinia", "Leonora", "Letitia", "Lillian", "Linnea", "Lorna", "Lottie", "Louisa", "Lucille",
+    "Lydia", "Mabel", "Madeline", "Magnolia", "Marguerite", "Marigold", "Marjorie", "Martha",
+    "Matilda", "Maude", "Maxine", "Meredith", "Mildred", "Millicent", "Minerva", "Miranda", "Molly",
+    "Myrtle", "Nadia", "Nancy", "Nell", "Nora", "Octavia", "Odette", "Olive", "Opal", "Ophelia",
+    "Pansy", "Paulina", "Pearl", "Penelope", "Petra", "Philippa", "Phoebe", "Poppy", "Priscilla",
+    "Queenie", "Rachel", "Rebecca", "Regina", "Rhoda", "Rosalind", "Rosemary", "Ruby", "Ruth",
+    "Sabrina", "Sadie", "Selma", "Seraphina", "Sibyl", "Sophia", "Stella", "Susannah", "Sylvia",
+    "Tabitha", "Tamsin", "Thea", "Theodora", "Thelma", "Tilda", "Ursula", "Valentina", "Vera",
+    "Verity", "Violet", "Virginia", "Vivian", "Wanda", "Wilhelmina", "Willow", "Winifred", "Yvonne",
+    "Zelda", "Zinnia", "Zora", "Bettany", "Hollis", "Marta", "Orla", "Rowena", "Tansy", "Viola",
+    "Wren", "Elspeth", "Greer", "Ilse", "Juno", "Kestrel", "Liesl", "Maren", "Nettie", "Odile",
+    "Posy", "Romilly", "Saffron", "Adela", "Bryony", "Calla", "Dulcie", "Evadne", "Fenella",
+    "Gwyneth", "Honor", "Isolde", "Jessamy", "Leontine", "Mavis", "Nerissa", "Oriel", "Perpetua",
+    "Rosamund",
+};
+
+std::vector<std::string> used_names;

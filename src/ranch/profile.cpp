@@ -1,0 +1,349 @@
+#include "profile.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app.h"
+#include "settings.h"
+#include "system.h"
+#include "xml.h"
+
+int profile_active = 0;
+int saving_blocked = 0;
+float play_time = 0;
+std::vector<std::shared_ptr<Animal>> animals;
+int location = 1;
+int character_image = 1000;
+std::string character_name;
+float pitch = 1.0f;
+int player_expression = 0;
+std::array<std::shared_ptr<Animal>, 2> stored_animals;
+std::vector<Flag> flags;
+std::vector<std::shared_ptr<Item>> inventory;
+float total_play_time = 0;
+
+int Flag::Compare(const Flag& other) const {
+    if (this == &other) return 0;
+    return name.compare(other.name) > 0 ? 1 : -1;
+}
+
+void Profile::CleanProfile() {
+    flags.clear();
+    inventory.clear();
+    animals.clear();
+    // The catalogue objects carry the owned counts: a fresh profile owns nothing, so no count of
+    // the previous profile may linger on them.
+    for (const auto& item : items_catalogue) item->number = 0;
+    play_time = 0;
+    location = 1;
+    completion = 0;
+    player_expression = 0;
+    stored_animals[0] = nullptr;
+    stored_animals[1] = nullptr;
+}
+
+void Profile::NewProfile(const std::string& name, int male) {
+    CleanProfile();
+    if (male) {
+        character_image = 1000;
+        pitch = 1.0f;
+    } else {
+        character_image = 1005;
+        pitch = 1.25f;
+    }
+    character_name = name;
+    profile_name = name;
+    profile_active = 1;
+    Save();
+}
+
+std::shared_ptr<Animal> Profile::AddAnimal(std::shared_ptr<Animal> animal) {
+    animals.push_back(std::move(animal));
+    int count = static_cast<int>(animals.size());
+    if (count > GetFlagValue("Misc-MaxAnimals")) SetFlag("Misc-MaxAnimals", count);
+    return nullptr;
+}
+
+std::shared_ptr<Animal> Profile::GetAnimal(const std::string& name) {
+    for (const auto& animal : animals)
+        if (animal->name == name) return animal;
+    return nullptr;
+}
+
+int Profile::TotalAnimalCount() {
+    int count = static_cast<int>(animals.size());
+    for (const auto& animal : animals)
+        if (animal->baby) count++;
+    return count;
+}
+
+std::shared_ptr<Item> Profile::GetItem(const std::string& name) {
+    for (const auto& item : inventory)
+        if (item->name == name) return item;
+    return nullptr;
+}
+
+static void RemoveFromInventory(const std::shared_ptr<Item>& item) {
+    inventory.erase(std::remove(inventory.begin(), inventory.end(), item), inventory.end());
+}
+
+void Profile::AddItem(const std::string& name, int n) {
+    if (std::shared_ptr<Item> owned = GetItem(name)) {
+        owned->number += n;
+        if (owned->number <= 0) {
+            owned->number = 0;
+            RemoveFromInventory(owned);
+        }
+        return;
+    }
+    std::shared_ptr<Item> item = ItemList::GetItem(name);
+    if (!item) Fatal("Error! Item " + name + " does not exist!");
+    if (n > 0) {
+        item->number = n;
+        inventory.push_back(item);
+    } else {
+        item->number = 0;
+    }
+}
+
+void Profile::SetItem(const std::string& name, int n) {
+    std::shared_ptr<Item> owned = GetItem(name);
+    if (!owned) {
+        AddItem(name, n);
+        return;
+    }
+    owned->number = n;
+    if (n <= 0) {
+        owned->number = 0;
+        RemoveFromInventory(owned);
+    }
+}
+
+Flag* Profile::GetFlag(const std::string& name) {
+    for (auto& flag : flags)
+        if (flag.name == name) return &flag;
+    return nullptr;
+}
+
+int Profile::GetFlagValue(const std::string& name) {
+    const Flag* flag = GetFlag(name);
+    return flag ? flag->value : 0;
+}
+
+void Profile::SetFlag(const std::string& name, int value) {
+    if (Flag* flag = GetFlag(name)) {
+        if (value != 0)
+            flag->value = value;
+        else
+            RemoveFlag(name);
+    } else if (value != 0) {
+        flags.emplace_back(name, value);
+    }
+}
+
+void Profile::AddFlag(const std::string& name, int delta) {
+    if (delta == 0) return;
+    if (const Flag* flag = GetFlag(name))
+        SetFlag(name, flag->value + delta);
+    else
+        flags.emplace_back(name, delta);
+}
+
+void Profile::RemoveFlag(const std::string& name) {
+    flags.erase(std::remove_if(flags.begin(), flags.end(), [&](const Flag& f) { return f.name == name; }),
+                flags.end());
+}
+
+void Profile::SortFlags() {
+    std::stable_sort(flags.begin(), flags.end(), [](const Flag& a, const Flag& b) { return a.Compare(b) < 0; });
+}
+
+void Profile::Update(float delta) {
+    if (GetFlagValue("Misc-HaltAnimalUpdate") != 0) return;
+    // Index loop: a baby born during this pass is appended and updated in the same pass.
+    for (size_t i = 0; i < animals.size(); i++) {
+        std::shared_ptr<Animal> animal = animals[i];
+        animal->Update(delta);
+        std::string breed_flag = "Misc-Animal" + std::to_string(animal->image);
+        if (!GetFlag(breed_flag)) {
+            SetFlag(breed_flag, 1);
+            AddFlag("Misc-Breeds", 1);
+        }
+    }
+}
+
+std::string Profile::ProfilePath(const std::string& name) { return user_dir + "/Profiles/" + name + ".sav"; }
+
+// ---- Reading ----------------------------------------------------------------------------------
+
+int GetProfileRevision(const xmlNode* root) {
+    if (!root) return 0;
+    for (const char* required : {"rev", "time", "location", "image", "name"})
+        if (!root->HasAttribute(required)) return 0;
+    int rev = root->AttributeInt("rev");
+    if (rev >= 2 && !root->HasAttribute("pitch")) return 0;
+    return rev;
+}
+
+std::unique_ptr<ProfileInfo> GetProfileInfo(const std::string& name) {
+    std::string path = Profile::ProfilePath(name);
+    if (!FileExists(path)) return nullptr;
+    std::unique_ptr<xmlNode> root = xmlNode::Load(path);
+    if (GetProfileRevision(root.get()) <= 0) return nullptr;
+    auto info = std::make_unique<ProfileInfo>();
+    info->play_time = root->AttributeFloat("time");
+    info->character_image = root->AttributeInt("image");
+    info->character_name = root->AttributeString("name");
+    info->percent = root->AttributeInt("percent", 0);
+    for (int i = 0; i < root->ChildCount(); i++) {
+        const xmlNode* child = root->GetChild(i);
+        if (child->Name == "flag" && child->AttributeString("name") == "Misc-GameOver" &&
+            child->HasAttribute("value") && child->AttributeInt("value") == 1)
+            info->win = 1;
+    }
+    return info;
+}
+
+void AddPlayTime(float time) {
+    total_play_time += time;
+    if (profile_active) play_time += time;
+}
+
+std::shared_ptr<Animal> Profile::LoadAnimal(const xmlNode& node) {
+    for (const char* required : {"name", "male", "position", "bovine", "bunny", "cat", "wild", "age", "food", "mood",
+                                 "health", "r", "g", "b", "direction"})
+        if (!node.HasAttribute(required)) return nullptr;
+    auto animal = std::make_shared<Animal>();
+    animal->name = node.AttributeString("name");
+    animal->male = node.AttributeInt("male") >= 1 ? 1 : 0;
+    animal->pricemod = node.AttributeFloat("pricemod", 1.0f);
+    animal->position = node.AttributeInt("position");
+    animal->bovine = node.AttributeFloat("bovine");
+    animal->bunny = node.AttributeFloat("bunny");
+    animal->cat = node.AttributeFloat("cat");
+    animal->wild = node.AttributeFloat("wild");
+    animal->age = node.AttributeFloat("age");
+    animal->food = node.AttributeFloat("food");
+    animal->mood = node.AttributeFloat("mood");
+    animal->health = node.AttributeFloat("health");
+    animal->r = node.AttributeInt("r");
+    animal->g = node.AttributeInt("g");
+    animal->b = node.AttributeInt("b");
+    // The facing is read as an integer: the saved "-1.00000000" gives -1.
+    animal->direction = static_cast<float>(node.AttributeInt("direction"));
+    animal->Calculate();
+    if (node.ChildCount() > 0 && node.HasAttribute("pregnant")) {
+        animal->baby = LoadAnimal(*node.GetChild(0));
+        if (!animal->baby) return nullptr;
+        animal->pregnant_counter = node.AttributeFloat("pregnant");
+    }
+    return animal;
+}
+
+int Profile::Load() {
+    std::string path = ProfilePath(profile_name);
+    CleanProfile();
+    // The profile in memory is no longer the one that was active: nothing may be saved until the
+    // caller has seen this load succeed, so a broken save is never overwritten by an empty or
+    // partial profile.
+    profile_active = 0;
+    if (!FileExists(path)) return 0;
+    std::unique_ptr<xmlNode> root = xmlNode::Load(path);
+    int rev = GetProfileRevision(root.get());
+    if (rev <= 0) return 0;
+    play_time = root->AttributeFloat("time");
+    location = root->AttributeInt("location");
+    character_image = root->AttributeInt("image");
+    character_name = root->AttributeString("name");
+    if (rev >= 2)
+        pitch = root->AttributeFloat("pitch");
+    else
+        pitch = character_image == 1000 ? 1.0f : 1.25f;
+    if (root->HasAttribute("percent")) completion = root->AttributeInt("percent");
+
+    for (int i = 0; i < root->ChildCount(); i++) {
+        const xmlNode* child = root->GetChild(i);
+        if (child->Name == "flag") {
+            if (!child->HasAttribute("name") || !child->HasAttribute("value")) return 0;
+            SetFlag(child->AttributeString("name"), child->AttributeInt("value"));
+        } else if (child->Name == "item") {
+            if (!child->HasAttribute("name") || !child->HasAttribute("number")) return 0;
+            std::shared_ptr<Item> item = ItemList::GetItem(child->AttributeString("name"));
+            if (!item) return 0;
+            item->number = child->AttributeInt("number");
+            // A repeated entry must not put the same catalogue object in the inventory twice.
+            if (item->number > 0 && !GetItem(item->name)) inventory.push_back(item);
+        } else if (child->Name == "animal") {
+            std::shared_ptr<Animal> animal = LoadAnimal(*child);
+            if (!animal) return 0;
+            animals.push_back(animal);
+        } else if (child->Name == "store") {
+            if (child->ChildCount() < 1) return 0;
+            std::shared_ptr<Animal> animal = LoadAnimal(*child->GetChild(0));
+            if (!animal) return 0;
+            if (!stored_animals[0])
+                stored_animals[0] = animal;
+            else if (!stored_animals[1])
+                stored_animals[1] = animal;
+            else
+                return 0;
+        }
+    }
+    return 1;
+}
+
+// ---- Writing ----------------------------------------------------------------------------------
+
+static std::string FloatText(float value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%#.9g", static_cast<double>(value));
+    return buffer;
+}
+
+void Profile::SaveAnimal(std::string& out, const Animal& a, const std::string& indent) {
+    out += indent + "<animal name=\"" + a.name + "\" male=\"" + std::to_string(a.male) + "\" position=\"" +
+           std::to_string(a.position) + "\" bovine=\"" + FloatText(a.bovine) + "\" bunny=\"" + FloatText(a.bunny) +
+           "\" cat=\"" + FloatText(a.cat) + "\" wild=\"" + FloatText(a.wild) + "\" age=\"" + FloatText(a.age) +
+           "\" food=\"" + FloatText(a.food) + "\" mood=\"" + FloatText(a.mood) + "\" health=\"" +
+           FloatText(a.health) + "\" r=\"" + std::to_string(a.r) + "\" g=\"" + std::to_string(a.g) + "\" b=\"" +
+           std::to_string(a.b) + "\" direction=\"" + FloatText(a.direction) + "\" pricemod=\"" +
+           FloatText(a.pricemod) + "\"";
+    if (!a.baby) {
+        out += "/>\r\n";
+        return;
+    }
+    out += " pregnant=\"" + FloatText(a.pregnant_counter) + "\">\r\n";
+    SaveAnimal(out, *a.baby, indent + "  ");
+    out += indent + "</animal>\r\n";
+}
+
+std::string Profile::SaveText() {
+    SortFlags();
+    std::string out;
+    out.reserve(4096);
+    out += "<?xml version=\"1.0\"?>\r\n";
+    out += "<profile rev=\"3\" time=\"" + FloatText(play_time) + "\" percent=\"" + std::to_string(completion) +
+           "\" location=\"" + std::to_string(location) + "\" image=\"" + std::to_string(character_image) +
+           "\" pitch=\"" + FloatText(pitch) + "\" name=\"" + character_name + "\">\r\n";
+    for (const Flag& flag : flags)
+        out += "  <flag name=\"" + flag.name + "\" value=\"" + std::to_string(flag.value) + "\"/>\r\n";
+    for (const auto& item : inventory)
+        out += "  <item name=\"" + item->name + "\" number=\"" + std::to_string(item->number) + "\"/>\r\n";
+    for (const auto& animal : animals) SaveAnimal(out, *animal, "  ");
+    for (const auto& stored : stored_animals) {
+        if (!stored) continue;
+        out += "  <store>\r\n";
+        SaveAnimal(out, *stored, "    ");
+        out += "  </store>\r\n";
+    }
+    out += "</profile>\r\n";
+    return out;
+}
+
+int Profile::Save() {
+    if (!profile_active || saving_blocked) return 0;
+    CreateDir(user_dir + "/Profiles");
+    std::string path = ProfilePath(profile_name);
+    if (!WriteSaveFile(path, SaveText())) Fatal("Error: Could not write file '" + path + "'!");
+    return 1;
+}
