@@ -196,7 +196,13 @@ Image CreateImage(int w, int h, int frames) {
 Image LoadImage(const std::string& path) {
     Pixmap pixmap;
     if (!DecodeImageFile(path, &pixmap)) return nullptr;
-    return ImageFromPixmap(pixmap);
+    // Moved, not copied: sprite sheets run to tens of megabytes.
+    auto image = std::make_shared<TImage>();
+    image->width = pixmap.width;
+    image->height = pixmap.height;
+    image->frames.push_back(std::move(pixmap));
+    image->textures.push_back(nullptr);
+    return image;
 }
 
 Image LoadImageFrames(const std::string& path, int tile_w, int tile_h, int count) {
