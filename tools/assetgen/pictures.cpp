@@ -4,7 +4,9 @@
 #include <string>
 
 #include "assetgen.h"
+#include "creatures/creatures.h"
 #include "painters.h"
+#include "portraits/portraits.h"
 
 namespace {
 
@@ -67,6 +69,8 @@ bool GeneratePictures(const std::string& data_dir) {
     ok = PaintRanch(out) && ok;
     ok = PaintGames(out) && ok;
     ok = PaintItems(out) && ok;
+    ok = PaintCreatures(data_dir) && ok;
+    ok = PaintPortraits(data_dir) && ok;
     ok = CopyFonts(out) && ok;
     if (!ok) std::fprintf(stderr, "assetgen: some pictures could not be written\n");
     return ok;
