@@ -7,6 +7,7 @@
 #include "creatures/creatures.h"
 #include "painters.h"
 #include "portraits/portraits.h"
+#include "world/world.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ bool GeneratePictures(const std::string& data_dir) {
     ok = PaintItems(out) && ok;
     ok = PaintCreatures(data_dir) && ok;
     ok = PaintPortraits(data_dir) && ok;
+    ok = PaintWorld(data_dir) && ok;
     ok = CopyFonts(out) && ok;
     if (!ok) std::fprintf(stderr, "assetgen: some pictures could not be written\n");
     return ok;
