@@ -154,7 +154,7 @@ void Song::Render(Samples& left, Samples& right, float tail_seconds) const {
     left.assign(total, 0.0f);
     right.assign(total, 0.0f);
     Samples send(total, 0.0f);
-    Rng rng(seed);
+    SynthRng rng(seed);
     for (size_t index = 0; index < notes.size(); ++index) {
         const NoteEvent& note = notes[index];
         size_t inst = static_cast<size_t>(note.instrument);

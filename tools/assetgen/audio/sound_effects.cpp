@@ -25,7 +25,7 @@ Samples Syllable(float f0_start, float f0_end, float seconds, float f1, float f2
         float centre, width, gain;
     };
     const Formant formants[] = {{f1, 90.0f, 1.0f}, {f2, 120.0f, 0.55f}, {f3, 180.0f, 0.2f}};
-    Rng rng(seed);
+    SynthRng rng(seed);
     BandPass air(f2, 2.0f);
     double phase = 0.0;
     for (size_t n = 0; n < out.size(); ++n) {
@@ -91,7 +91,7 @@ Samples Talk() {
 Samples Rustle() {
     // Leaves brushing: crackly band-passed noise under a soft swell, with a faint glint on top.
     Samples out(Secs(0.22f), 0.0f);
-    Rng rng(105);
+    SynthRng rng(105);
     BandPass leaves(3200.0f, 1.2f);
     float crackle = 0.0f;
     for (size_t n = 0; n < out.size(); ++n) {
@@ -138,7 +138,7 @@ Samples Whoosh() {
     // Air sweeping past (band-pass noise gliding up and down) and a harp glissando.
     const float length = 1.5f;
     Samples out(Secs(length), 0.0f);
-    Rng rng(109);
+    SynthRng rng(109);
     float low = 0.0f, band = 0.0f;
     for (size_t n = 0; n < out.size(); ++n) {
         float t = n / static_cast<float>(kSampleRate);
@@ -158,7 +158,7 @@ Samples Whoosh() {
 Samples Feed() {
     // Three munches: a falling plop each with a crunchy grain of low noise.
     Samples out(Secs(0.5f), 0.0f);
-    Rng rng(110);
+    SynthRng rng(110);
     for (int i = 0; i < 3; ++i) {
         size_t at = Secs(0.13f * i);
         MixInto(out, Blip(700.0f - 60.0f * i, 240.0f, 0.09f, 35.0f, 0.1f), at, 0.8f - 0.1f * i);
@@ -233,7 +233,7 @@ Samples Purchase() {
     Samples out(Secs(0.9f), 0.0f);
     MixInto(out, Note(Instrument::kCelesta, "b6", 0.1f, 0.8f), 0, 1.0f);
     MixInto(out, Note(Instrument::kBell, "e7", 0.4f, 0.9f), Secs(0.075f), 1.0f);
-    Rng rng(116);
+    SynthRng rng(116);
     OnePoleHighPass hp(5000.0f);
     for (size_t n = 0; n < Secs(0.08f); ++n) {
         float t = n / static_cast<float>(kSampleRate);

@@ -30,16 +30,16 @@ float Vibrato(float t, float rate, float depth, float delay) {
 
 }  // namespace
 
-uint32_t Rng::Next() {
+uint32_t SynthRng::Next() {
     state ^= state << 13;
     state ^= state >> 17;
     state ^= state << 5;
     return state;
 }
 
-float Rng::Uniform() { return static_cast<float>(Next() >> 8) / 16777216.0f; }
+float SynthRng::Uniform() { return static_cast<float>(Next() >> 8) / 16777216.0f; }
 
-float Rng::Signed() { return Uniform() * 2.0f - 1.0f; }
+float SynthRng::Signed() { return Uniform() * 2.0f - 1.0f; }
 
 float SineWave(double phase) {
     double frac = phase - std::floor(phase);
@@ -166,7 +166,7 @@ Samples RenderPluck(float freq, float hold, float velocity, float brightness, ui
     double line = period - 0.5;  // the averaging filter adds half a sample
     int whole = static_cast<int>(line);
     float frac = static_cast<float>(line - whole);
-    Rng rng(seed);
+    SynthRng rng(seed);
     OnePoleLowPass shape(400.0f + 6000.0f * brightness * velocity);
     int burst = static_cast<int>(std::ceil(period)) + 2;
     for (int i = 0; i < burst && i < static_cast<int>(out.size()); ++i) out[i] = shape.Process(rng.Signed());
@@ -246,7 +246,7 @@ Samples RenderFlute(float freq, float hold, float velocity, float breath, uint32
     Adsr env{0.06f, 0.2f, 0.85f, 0.12f};
     Samples out(SamplesFor(env.Length(hold)), 0.0f);
     Samples curve = env.Curve(hold, out.size());
-    Rng rng(seed);
+    SynthRng rng(seed);
     BandPass noise_colour(freq * 2.0f, 1.5f);
     double phase = 0.0;
     for (size_t n = 0; n < out.size(); ++n) {
@@ -383,7 +383,7 @@ Samples RenderKick(float velocity) {
 
 Samples RenderShaker(float velocity, uint32_t seed) {
     Samples out(SamplesFor(0.12f), 0.0f);
-    Rng rng(seed);
+    SynthRng rng(seed);
     OnePoleHighPass hp1(3500.0f), hp2(3500.0f);
     OnePoleLowPass lp(9000.0f);
     for (size_t n = 0; n < out.size(); ++n) {
@@ -410,7 +410,7 @@ Samples RenderWoodblock(float freq, float velocity) {
 
 Samples RenderSnare(float velocity, uint32_t seed) {
     Samples out(SamplesFor(0.25f), 0.0f);
-    Rng rng(seed);
+    SynthRng rng(seed);
     BandPass colour(2500.0f, 0.7f);
     double p = 0.0;
     for (size_t n = 0; n < out.size(); ++n) {
@@ -427,7 +427,7 @@ Samples RenderSnare(float velocity, uint32_t seed) {
 
 Samples RenderTom(float freq, float velocity, uint32_t seed) {
     Samples out(SamplesFor(0.6f), 0.0f);
-    Rng rng(seed);
+    SynthRng rng(seed);
     OnePoleLowPass thump(500.0f);
     double p = 0.0;
     for (size_t n = 0; n < out.size(); ++n) {
@@ -445,7 +445,7 @@ Samples RenderTom(float freq, float velocity, uint32_t seed) {
 
 Samples RenderTambourine(float velocity, uint32_t seed) {
     Samples out(SamplesFor(0.22f), 0.0f);
-    Rng rng(seed);
+    SynthRng rng(seed);
     OnePoleHighPass hp(6000.0f);
     double p1 = 0.0, p2 = 0.0;
     for (size_t n = 0; n < out.size(); ++n) {

@@ -13,9 +13,9 @@ constexpr int kSampleRate = 44100;
 using Samples = std::vector<float>;
 
 // xorshift32: deterministic, identical on every platform.
-class Rng {
+class SynthRng {
 public:
-    explicit Rng(uint32_t seed) : state(seed != 0 ? seed : 0x9E3779B9u) {}
+    explicit SynthRng(uint32_t seed) : state(seed != 0 ? seed : 0x9E3779B9u) {}
     uint32_t Next();
     float Uniform();  // [0, 1)
     float Signed();   // [-1, 1)
