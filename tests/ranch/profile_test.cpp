@@ -362,6 +362,9 @@ TEST_F(ProfileTest, RevisionRules) {
     EXPECT_EQ(rev("<profile rev=\"2\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\"/>"), 0);
     EXPECT_EQ(rev("<profile rev=\"2\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 2);
     EXPECT_EQ(rev("<profile rev=\"3\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 3);
+    EXPECT_EQ(rev("<profile rev=\"3\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\"/>"), 0);
+    EXPECT_EQ(rev("<profile rev=\"1\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 1);
+    EXPECT_EQ(rev("<profile rev=\"0\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 0);
     EXPECT_EQ(rev("<profile rev=\"3\" time=\"0\" location=\"1\" image=\"1000\" pitch=\"1\"/>"), 0);
     EXPECT_EQ(rev("<profile time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 0);
 }
