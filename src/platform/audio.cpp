@@ -423,6 +423,18 @@ void StopChannel(const Channel& channel) {
     m.channels.erase(std::remove(m.channels.begin(), m.channels.end(), channel), m.channels.end());
 }
 
+float ChannelVolume(const Channel& channel) {
+    if (!channel) return 0;
+    std::lock_guard<std::mutex> lock(TheMixer().mutex);
+    return channel->volume;
+}
+
+float ChannelPan(const Channel& channel) {
+    if (!channel) return 0;
+    std::lock_guard<std::mutex> lock(TheMixer().mutex);
+    return channel->pan;
+}
+
 int ChannelPlaying(const Channel& channel) {
     if (!channel) return 0;
     std::lock_guard<std::mutex> lock(TheMixer().mutex);
@@ -439,7 +451,7 @@ void MixAudio(int16_t* out, int frames) {
     }
     DropOrphans(m, false);
     for (size_t i = 0; i < m.accum.size(); ++i) {
-        const float v = std::round(m.accum[i] * 32767.0f);
+        const float v = std::round(m.accum[i] * 32768.0f);  // the inverse of the decoders' scale
         out[i] = static_cast<int16_t>(std::clamp(v, -32768.0f, 32767.0f));
     }
 }

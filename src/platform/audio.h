@@ -37,6 +37,9 @@ void SetChannelRate(const Channel& channel, float rate);      // 1 = normal pitc
 void PauseChannel(const Channel& channel);
 void ResumeChannel(const Channel& channel);
 void StopChannel(const Channel& channel);
+// The channel's current settings (0 for a null channel).
+float ChannelVolume(const Channel& channel);
+float ChannelPan(const Channel& channel);
 // 1 while the channel has sound left, is not paused and was not stopped.
 int ChannelPlaying(const Channel& channel);
 

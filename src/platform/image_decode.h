@@ -1,6 +1,7 @@
 // Picture decoding: PNG (libpng) and JPEG (libjpeg) into RGBA pixmaps. Pure black (0, 0, 0) is the
 // game's mask colour and becomes fully transparent. A picture that does not decode is an error the
-// caller sees (false), never an exit.
+// caller sees (false), never an exit. LoadImage, LoadImageFrames, ImageFromPixmap and CreateImage
+// (graphics.h) are defined here.
 #pragma once
 
 #include <string>

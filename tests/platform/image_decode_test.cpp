@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "image_decode.h"
+#include "media_fixtures.h"
+
+namespace {
+
+uint8_t Alpha(const Pixmap& p, int x, int y) { return p.rgba[(static_cast<size_t>(y) * p.width + x) * 4 + 3]; }
+
+}  // namespace
+
+TEST(ImageDecode, PngKeepsColoursAndMasksPureBlack) {
+    TempFolder dir;
+    Pixmap source(4, 2);
+    source.WritePixel(0, 0, 0xFF000000);  // pure black: the mask colour
+    source.WritePixel(1, 0, 0xFF010000);  // near black stays visible
+    source.WritePixel(2, 0, 0xFF336699);
+    source.WritePixel(3, 0, 0x80FFFFFF);  // half-transparent white keeps its alpha
+    source.WritePixel(0, 1, 0x40000000);  // translucent black is masked too
+    ASSERT_TRUE(WritePngFile(dir.File("a.png"), source));
+
+    Image image = LoadImage(dir.File("a.png"));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width, 4);
+    EXPECT_EQ(image->height, 2);
+    const Pixmap& p = image->frames[0];
+    EXPECT_EQ(Alpha(p, 0, 0), 0);
+    EXPECT_EQ(p.ReadPixel(1, 0), 0xFF010000u);
+    EXPECT_EQ(p.ReadPixel(2, 0), 0xFF336699u);
+    EXPECT_EQ(p.ReadPixel(3, 0), 0x80FFFFFFu);
+    EXPECT_EQ(Alpha(p, 0, 1), 0);
+    EXPECT_EQ(Alpha(p, 1, 1), 0);  // written as transparent black
+}
+
+TEST(ImageDecode, JpegDecodesOpaqueAndMasksBlack) {
+    TempFolder dir;
+    Pixmap source = SolidPixmap(32, 16, 0xFF000000);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 16; x < 32; ++x) source.WritePixel(x, y, 0xFFC08040);
+    ASSERT_TRUE(WriteJpegFile(dir.File("b.jpg"), source, 100));
+
+    Image image = LoadImage(dir.File("b.jpg"));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width, 32);
+    EXPECT_EQ(image->height, 16);
+    const Pixmap& p = image->frames[0];
+    EXPECT_EQ(Alpha(p, 2, 2), 0);  // the black half is mask
+    const uint32_t c = p.ReadPixel(26, 8);
+    EXPECT_EQ(c >> 24, 255u);
+    EXPECT_NEAR(static_cast<int>((c >> 16) & 0xFF), 0xC0, 4);
+    EXPECT_NEAR(static_cast<int>((c >> 8) & 0xFF), 0x80, 4);
+    EXPECT_NEAR(static_cast<int>(c & 0xFF), 0x40, 4);
+}
+
+TEST(ImageDecode, BadPicturesAreErrorsNotExits) {
+    TempFolder dir;
+    Pixmap out;
+    std::string error;
+    // A JPEG start marker followed by rubbish: libjpeg's fatal error comes back to us.
+    EXPECT_FALSE(DecodeJPEG(std::string("\xFF\xD8\xFF\xE0garbage-garbage-garbage", 26), &out, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(out.width, 0);
+    EXPECT_FALSE(DecodePNG(std::string("\x89PNG\r\n\x1a\nnot really", 18), &out, &error));
+    EXPECT_FALSE(DecodeImage("plain text", &out, &error));
+
+    // Through the file loader as well, including a JPEG cut off inside its header.
+    Pixmap source = SolidPixmap(16, 16, 0xFF808080);
+    ASSERT_TRUE(WriteJpegFile(dir.File("whole.jpg"), source));
+    std::string bytes;
+    {
+        std::FILE* f = std::fopen(dir.File("whole.jpg").c_str(), "rb");
+        ASSERT_TRUE(f);
+        char buffer[64];
+        const size_t n = std::fread(buffer, 1, sizeof buffer, f);
+        std::fclose(f);
+        bytes.assign(buffer, n);
+    }
+    ASSERT_TRUE(WriteBytes(dir.File("cut.jpg"), bytes.substr(0, 40)));
+    EXPECT_FALSE(LoadImage(dir.File("cut.jpg")));
+    EXPECT_FALSE(LoadImage(dir.File("missing.png")));
+}
+
+TEST(ImageDecode, FramesAreCutRowByRow) {
+    TempFolder dir;
+    // Three columns, two rows of 4 x 4 frames; frame k is filled with colour 0xFF0000k0 + k.
+    Pixmap sheet(12, 8);
+    for (int k = 0; k < 6; ++k)
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                sheet.WritePixel((k % 3) * 4 + x, (k / 3) * 4 + y, 0xFF102030u + static_cast<uint32_t>(k));
+    ASSERT_TRUE(WritePngFile(dir.File("sheet.png"), sheet));
+    Image frames = LoadImageFrames(dir.File("sheet.png"), 4, 4, 5);
+    ASSERT_TRUE(frames);
+    ASSERT_EQ(frames->frames.size(), 5u);
+    EXPECT_EQ(frames->width, 4);
+    EXPECT_EQ(frames->height, 4);
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(frames->frames[k].ReadPixel(1, 1), 0xFF102030u + static_cast<uint32_t>(k)) << k;
+    EXPECT_FALSE(LoadImageFrames(dir.File("sheet.png"), 0, 4, 5));
+    EXPECT_FALSE(LoadImageFrames(dir.File("sheet.png"), 13, 4, 1));  // frames wider than the picture
+}
