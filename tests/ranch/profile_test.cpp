@@ -509,3 +509,26 @@ TEST_F(ProfileTest, ProfileInfoSummarisesASave) {
     WriteAll(SavePath("Torn"), "<profile rev=\"3\" time=\"0\"");
     EXPECT_EQ(GetProfileInfo("Torn"), nullptr);
 }
+
+TEST_F(ProfileTest, EndlesslyNestedBabiesAreRejectedNotFollowed) {
+    const std::string open =
+        "<animal name=\"A\" male=\"0\" position=\"0\" bovine=\"0.4\" bunny=\"0\" cat=\"0\" wild=\"0\" age=\"0\" "
+        "food=\"0.5\" mood=\"0\" health=\"0\" r=\"64\" g=\"64\" b=\"64\" direction=\"1\" pregnant=\"10\">";
+    const std::string leaf =
+        "<animal name=\"B\" male=\"0\" position=\"0\" bovine=\"0.4\" bunny=\"0\" cat=\"0\" wild=\"0\" age=\"0\" "
+        "food=\"0.5\" mood=\"0\" health=\"0\" r=\"64\" g=\"64\" b=\"64\" direction=\"1\"/>";
+    auto nested = [&](int levels) {
+        std::string text;
+        for (int i = 0; i < levels; i++) text += open;
+        text += leaf;
+        for (int i = 0; i < levels; i++) text += "</animal>";
+        return text;
+    };
+    auto two = xmlNode::LoadString(nested(2));
+    ASSERT_TRUE(two);
+    auto a = Profile::LoadAnimal(*two);
+    ASSERT_TRUE(a && a->baby && a->baby->baby);
+    auto deep = xmlNode::LoadString(nested(200));
+    ASSERT_TRUE(deep);
+    EXPECT_EQ(Profile::LoadAnimal(*deep), nullptr);
+}
