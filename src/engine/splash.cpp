@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "chapter.h"
+#include "dialogue_list.h"
+
 #include "input.h"
 #include "award.h"
 #include "item.h"
@@ -57,11 +60,11 @@ void Splash::StartLoading() {
     InstallLoadingScreen();
     // The catalogues, in this order: locations, dialogues, quests, traits, items, chapters, awards.
     LocationList::Initialize();
-    // DialogueList::Initialize() belongs here (not written yet).
+    DialogueList::Initialize();
     QuestList::Initialize();
     TraitList::Initialize();
     ItemList::Initialize();
-    // ChapterList::Initialize() belongs here (not written yet).
+    ChapterList::Initialize();
     AwardList::Initialize();
 }
 
