@@ -4,6 +4,7 @@
 
 #include "input.h"
 #include "award.h"
+#include "dialogue_list.h"
 #include "item.h"
 #include "loader.h"
 #include "loading_screen.h"
@@ -57,7 +58,7 @@ void Splash::StartLoading() {
     InstallLoadingScreen();
     // The catalogues, in this order: locations, dialogues, quests, traits, items, chapters, awards.
     LocationList::Initialize();
-    // DialogueList::Initialize() belongs here (not written yet).
+    DialogueList::Initialize();
     QuestList::Initialize();
     TraitList::Initialize();
     ItemList::Initialize();
