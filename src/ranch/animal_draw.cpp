@@ -24,11 +24,11 @@ int Channel(float value) { return std::min(static_cast<int>(value), 255); }
 
 // Bursts around the pointer (feeding and grooming).
 void BurstAnimalDots(int count, int radius) {
-    for (int i = 0; i < count; i++) BurstDots(static_cast<float>(mouse_x), static_cast<float>(mouse_y), radius);
+    for (int i = 0; i < count; i++) BurstDots(static_cast<float>(mouse_x), static_cast<float>(mouse_y), static_cast<float>(radius));
 }
 
 void BurstAnimalImages(int count, int radius) {
-    for (int i = 0; i < count; i++) BurstImages(static_cast<float>(mouse_x), static_cast<float>(mouse_y), radius);
+    for (int i = 0; i < count; i++) BurstImages(static_cast<float>(mouse_x), static_cast<float>(mouse_y), static_cast<float>(radius));
 }
 
 void Animal::NewTextParticle(const std::string& text, int red, int green, int blue) {

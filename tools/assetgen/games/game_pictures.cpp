@@ -83,20 +83,20 @@ void PaintBerryBush(Output& out) {
         cairo_set_line_width(cr, 5);
         cairo_stroke(cr);
     }
-    const double lobes[][3] = {{160, 90, 80}, {90, 160, 70}, {230, 160, 70}, {100, 260, 72},
-                               {220, 260, 72}, {160, 330, 70}, {160, 200, 95}};
-    for (int i = 0; i < 7; ++i) {
-        DrawBlob(cr, lobes[i][0], lobes[i][1], lobes[i][2], lobes[i][2] * 0.95, i < 6 ? kPine : kMossDark,
+    const double lobes[][3] = {{160, 90, 80},  {90, 160, 70},  {230, 160, 70}, {100, 260, 72}, {220, 260, 72},
+                               {110, 360, 66}, {210, 360, 66}, {160, 410, 62}, {160, 220, 100}};
+    for (int i = 0; i < 9; ++i) {
+        DrawBlob(cr, lobes[i][0], lobes[i][1], lobes[i][2], lobes[i][2] * 0.95, i < 8 ? kPine : kMossDark,
                  lw, rng, 0.07);
     }
     for (int i = 0; i < 50; ++i) {
-        double x = rng.Range(60, 260), y = rng.Range(40, 380);
+        double x = rng.Range(60, 260), y = rng.Range(40, 440);
         DrawLeaf(cr, x, y, rng.Range(14, 22), 9, rng.Range(0, 2 * kPi), Mix(kMoss, kPine, 0.3), 1.5);
     }
     // A few berries already showing at the rim.
     for (int i = 0; i < 8; ++i) {
         double a = rng.Range(0, 2 * kPi);
-        DrawBerry(cr, 160 + std::cos(a) * 118, 210 + std::sin(a) * 150, 6, kPlum, 1.5);
+        DrawBerry(cr, 160 + std::cos(a) * 118, 240 + std::sin(a) * 170, 6, kPlum, 1.5);
     }
     PaintGrassTuft(cr, 110, 508, 26, kMoss, rng, 2);
     PaintGrassTuft(cr, 210, 508, 22, kMoss, rng, 2);
@@ -119,7 +119,7 @@ void PaintForest(Output& out) {
     PaintHills(cr, 0, 1024, 420, 8, 512, kMoss, rng, lw);
     // Three trees: trunks then crowns (full-size crown boxes: 128-320, 424-600, 688-916 wide,
     // down to y 384).
-    const double crowns[3][4] = {{224, 270, 110, 125}, {512, 292, 96, 105}, {802, 286, 124, 115}};
+    const double crowns[3][4] = {{224, 290, 112, 140}, {512, 304, 96, 124}, {802, 300, 124, 132}};
     for (const auto& cw : crowns) {
         double x = cw[0];
         cairo_new_path(cr);

@@ -34,7 +34,7 @@ void Meat(cairo_t* cr, double cx, double cy, double s) {
     }
     cairo_new_path(cr);
     cairo_arc(cr, -8, 0, 14, 0, 2 * kPi);
-    SetRadialGradient(cr, -12, -5, 18, kRose, kBerryDark);
+    SetRadialGradient(cr, -12, -5, 18, kBlush, Mix(kBerryRed, kWood, 0.35));
     FillSourceOutline(cr, kLine / s);
     DrawShine(cr, -12, -6, 4, 2.5, 0.6);
     cairo_restore(cr);
@@ -80,33 +80,63 @@ void Potion(cairo_t* cr, double cx, double cy, double s) {
     cairo_restore(cr);
 }
 
-void Brush(cairo_t* cr, double cx, double cy, Rgb handle, Rgb bristle, bool fine) {
+void Brush(cairo_t* cr, double cx, double cy, Rgb back, Rgb bristle, bool fine) {
+    // Seen from the side: a rounded wooden back on a thick row of bristles, tilted a little.
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
-    cairo_rotate(cr, -0.6);
-    RoundedRectPath(cr, -24, -9, 30, 18, 8);
-    SetVerticalGradient(cr, -9, Lighten(handle, 0.25), 9, Darken(handle, 0.15));
-    FillSourceOutline(cr, kLine);
-    cairo_new_path(cr);
-    cairo_arc(cr, -17, 0, 2.5, 0, 2 * kPi);
-    FillOutline(cr, kHoney, 1.2);
-    // Bristles.
-    double len = fine ? 18 : 14;
-    cairo_rectangle(cr, 6, -9, len, 18);
-    SetLinearGradient(cr, 6, 0, bristle, 6 + len, 0, Lighten(bristle, 0.3));
-    FillSourceOutline(cr, kLine);
-    for (int i = 0; i < (fine ? 7 : 5); ++i) {
-        double y = -7 + i * (fine ? 2.3 : 3.5);
-        cairo_move_to(cr, 8, y);
-        cairo_line_to(cr, 5 + len, y);
+    cairo_rotate(cr, -0.25);
+    if (fine) {  // a slim handle
+        RoundedRectPath(cr, -30, -12, 22, 7, 3.5);
+        SetVerticalGradient(cr, -12, Lighten(back, 0.3), -5, back);
+        FillSourceOutline(cr, kLine);
     }
-    SetColor(cr, Darken(bristle, 0.3), 0.6);
+    cairo_rectangle(cr, -17, -2, 36, 13);
+    SetVerticalGradient(cr, -2, bristle, 11, Lighten(bristle, 0.35));
+    FillSourceOutline(cr, kLine);
+    for (int i = 0; i < (fine ? 11 : 8); ++i) {
+        double x = -14 + i * (fine ? 3.0 : 4.2);
+        cairo_move_to(cr, x, 1);
+        cairo_line_to(cr, x, 10);
+    }
+    SetColor(cr, Darken(bristle, 0.35), 0.7);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, -20, 0);
+    cairo_curve_to(cr, -20, -14, 22, -14, 22, 0);
+    cairo_close_path(cr);
+    SetVerticalGradient(cr, -12, Lighten(back, 0.3), 0, Darken(back, 0.1));
+    FillSourceOutline(cr, kLine);
+    cairo_new_path(cr);
+    cairo_arc(cr, 1, -5, 2.5, 0, 2 * kPi);
+    FillOutline(cr, kHoney, 1.2);
     cairo_restore(cr);
     if (fine) {
-        PaintSparkle(cr, cx + 18, cy - 18, 8, kHoneyLight);
+        PaintSparkle(cr, cx + 20, cy - 16, 8, kHoneyLight);
+        PaintSparkle(cr, cx + 24, cy + 8, 5, kWhite);
     }
+}
+
+void GrassSheaf(cairo_t* cr, double cx, double base) {
+    // Seven long blades fanning out of a tied bundle.
+    const double angles[7] = {-0.55, 0.5, -0.32, 0.3, -0.12, 0.12, 0.0};
+    const Rgb colors[3] = {kMossDark, kMoss, kMossLight};
+    for (int i = 0; i < 7; ++i) {
+        double a = angles[i], len = 38 - std::fabs(a) * 12;
+        cairo_save(cr);
+        cairo_translate(cr, cx, base);
+        cairo_rotate(cr, a);
+        cairo_new_path(cr);
+        cairo_move_to(cr, -3, 0);
+        cairo_curve_to(cr, -4, -len * 0.5, -2, -len * 0.85, a < 0 ? -3 : 3, -len);
+        cairo_curve_to(cr, 3, -len * 0.8, 4, -len * 0.5, 3, 0);
+        cairo_close_path(cr);
+        SetVerticalGradient(cr, -len, Lighten(colors[i % 3], 0.2), 0, Darken(colors[i % 3], 0.1));
+        FillSourceOutline(cr, 1.6);
+        cairo_restore(cr);
+    }
+    RoundedRectPath(cr, cx - 9, base - 15, 18, 7, 3);
+    FillOutline(cr, kSand, 1.6);
 }
 
 void Lure(cairo_t* cr, double cx, double cy, Rgb body, double size) {
@@ -280,10 +310,7 @@ void PaintItem(Output& out, const ItemPicture& item, int index) {
             break;
         case 5006:
             Shadow(cr, 32, 54, 22);
-            for (int i = 0; i < 3; ++i) PaintGrassTuft(cr, 20 + i * 12, 54, 36, i == 1 ? kMoss : kMossLight, rng, 1.6);
-            cairo_new_path(cr);
-            RoundedRectPath(cr, 18, 42, 28, 6, 3);
-            FillOutline(cr, kSand, 1.5);  // a twine band around the bundle
+            GrassSheaf(cr, 32, 54);
             break;
         case 5007:
             Shadow(cr, 32, 55, 18);
@@ -295,11 +322,11 @@ void PaintItem(Output& out, const ItemPicture& item, int index) {
             break;
         case 5009:
             Shadow(cr, 32, 52, 22);
-            Brush(cr, 32, 34, kWood, kSand, false);
+            Brush(cr, 32, 36, kWood, kSand, false);
             break;
         case 5010:
             Shadow(cr, 32, 52, 22);
-            Brush(cr, 30, 36, kLavender, kPaper, true);
+            Brush(cr, 32, 36, kLavender, kPaper, true);
             break;
         case 5011:
             Shadow(cr, 32, 56, 16);

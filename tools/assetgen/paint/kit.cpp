@@ -1,14 +1,17 @@
 // The shared painting kit: canvas, writers, palette helpers and storybook parts (see kit.h).
 #include "paint/kit.h"
 
-#include <jpeglib.h>
 #include <png.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+
+// libjpeg needs size_t and FILE declared first.
+#include <jpeglib.h>
 
 namespace {
 

@@ -122,33 +122,55 @@ void PaintBarn(cairo_t* cr, Rng& rng) {
 
 void PaintShelf(cairo_t* cr, Rng& rng) {
     const double lw = kOutlineWidth;
-    // Two posts and a board with two shelves (food row and tools row).
-    for (double x : {278.0, 906.0}) {
-        cairo_rectangle(cr, x - 9, 20, 18, 200);
+    // A market-stall shelf: two posts, a shingled awning, a plank back wall and two ledges (the
+    // food row at y 64 and the tools row at y 144), with a stone crate for the storage slots.
+    for (double x : {282.0, 902.0}) {
+        cairo_rectangle(cr, x - 9, 14, 18, 232);
         SetLinearGradient(cr, x - 9, 0, kWood, x + 9, 0, kBark);
         FillSourceOutline(cr, lw);
     }
-    RoundedRectPath(cr, 264, 20, 656, 166, 14);
-    SetVerticalGradient(cr, 20, Lighten(kWood, 0.12), 186, Darken(kWood, 0.08));
+    cairo_rectangle(cr, 270, 24, 644, 162);
+    SetVerticalGradient(cr, 24, Mix(kWoodLight, kCream, 0.25), 186, kWoodLight);
     FillSourceOutline(cr, lw);
-    for (int i = 0; i < 14; ++i) {
-        double x = rng.Range(280, 880), y = rng.Range(28, 180);
+    for (double x = 310; x < 910; x += 40) {
+        cairo_move_to(cr, x, 26);
+        cairo_line_to(cr, x, 184);
+    }
+    SetColor(cr, Darken(kWoodLight, 0.3), 0.45);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    for (int i = 0; i < 18; ++i) {
+        double x = rng.Range(280, 900), y = rng.Range(30, 180);
         cairo_new_path(cr);
-        cairo_move_to(cr, x, y);
-        cairo_curve_to(cr, x + 15, y - 2, x + 30, y + 2, x + rng.Range(30, 60), y);
-        SetColor(cr, Darken(kWood, 0.35), 0.4);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        cairo_arc(cr, x, y, rng.Range(2, 4), 0, 2 * kPi);
+        SetColor(cr, Darken(kWoodLight, 0.25), 0.35);
+        cairo_fill(cr);
+    }
+    // Awning: scalloped shingles in berry and cream.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 256, 22);
+    cairo_line_to(cr, 928, 22);
+    cairo_line_to(cr, 928, 4);
+    cairo_line_to(cr, 256, 4);
+    cairo_close_path(cr);
+    FillOutline(cr, kBerryRed, lw);
+    for (int i = 0; i < 14; ++i) {
+        double x = 256 + i * 48;
+        cairo_new_path(cr);
+        cairo_move_to(cr, x, 20);
+        cairo_arc_negative(cr, x + 24, 20, 24, kPi, 0);
+        cairo_close_path(cr);
+        FillOutline(cr, i % 2 ? kBerryRed : kCream, 2.5);
     }
     // Shelf ledges under each row.
     for (double y : {100.0, 180.0}) {
-        RoundedRectPath(cr, 258, y, 668, 12, 5);
+        RoundedRectPath(cr, 262, y, 660, 12, 5);
         SetVerticalGradient(cr, y, kWoodLight, y + 12, kWood);
         FillSourceOutline(cr, 2.5);
     }
     // The storage crate behind the two storage slots.
-    RoundedRectPath(cr, 752, 108, 160, 72, 8);
-    SetVerticalGradient(cr, 108, Lighten(kStone, 0.2), 180, kStoneDark);
+    RoundedRectPath(cr, 748, 106, 168, 74, 8);
+    SetVerticalGradient(cr, 106, Lighten(kStone, 0.2), 180, kStoneDark);
     FillSourceOutline(cr, 2.5);
 }
 
@@ -162,9 +184,14 @@ void PaintRanchBackground(Output& out) {
     }
     PaintHills(cr, 0, 1024, 200, 30, 768, Mix(kMossLight, kSky, 0.4), rng, 0);
     for (double x = 230; x < 1050; x += rng.Range(40, 70)) {
+        if (x > 250 && x < 935) continue;  // the shelf stands there
         PaintRoundTree(cr, x, 236 + rng.Range(-6, 6), rng.Range(70, 100), Mix(kMossDark, kSky, 0.15), rng, 2);
     }
     PaintHills(cr, 0, 1024, 250, 12, 768, kMossLight, rng, kOutlineWidth);
+    // A hedge behind the paddock, at the foot of the shelf.
+    for (double x = 262; x < 940; x += rng.Range(52, 70)) {
+        PaintBush(cr, x, 262 + rng.Range(-3, 3), rng.Range(70, 90), Mix(kMoss, kMossDark, 0.5), rng, 2.5);
+    }
     // The paddock: trodden grass inside the fences.
     PaddockPath(cr);
     SetVerticalGradient(cr, kBackY, Mix(kMossLight, kSand, 0.35), kFrontY, Mix(kMoss, kSand, 0.25));
@@ -172,7 +199,7 @@ void PaintRanchBackground(Output& out) {
     for (int i = 0; i < 70; ++i) {
         double y = rng.Range(kBackY + 10, kFrontY - 4);
         double x = rng.Range(FenceLine(0, y) + 8, FenceLine(3, y) - 8);
-        PaintGrassTuft(cr, x, y, 6 + (y - 280) * 0.025, kMoss, rng, 1.2);
+        PaintGrassTuft(cr, x, y, 8 + (y - 280) * 0.03, Mix(kMoss, kMossDark, 0.4), rng, 0);
     }
     // Outside the paddock at the front: a sandy lane with flowers.
     PaintPath(cr, {0, 720, 300, 706, 640, 716, 1024, 700}, 60, 70, kSand, 2.5);
@@ -309,7 +336,7 @@ void PaintRepairStates(Output& out) {
             double x = rng.Range(FenceLine(0, y) + 10, FenceLine(3, y) - 10);
             double s = 0.6 + (y - 280) / 500.0;
             if (state < 2) {
-                PaintGrassTuft(cr, x, y, 16 * s, Mix(kMoss, kSand, 0.5), rng, 1.2);
+                PaintGrassTuft(cr, x, y, 16 * s, Mix(kMoss, kSand, 0.5), rng, 1.0);
             } else if (rng.Chance(0.3 * state)) {
                 const Rgb petals[4] = {kWhite, kRose, kHoneyLight, kLavender};
                 PaintFlower(cr, x, y, 4.5 * s, petals[rng.Int(0, 3)], 5, 1.2);

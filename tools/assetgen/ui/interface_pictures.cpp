@@ -568,16 +568,20 @@ void PaintMarkers(Output& out) {
         Canvas c(64, 48);
         cairo_t* cr = c.cr();
         cairo_new_path(cr);
-        cairo_move_to(cr, 44, 0);
-        cairo_curve_to(cr, 38, 20, 24, 36, 8, 44);
-        cairo_curve_to(cr, 28, 40, 46, 26, 58, 0);
-        SetVerticalGradient(cr, 0, kPaper, 44, kPaper);
-        cairo_fill_preserve(cr);
-        StrokeOutline(cr, kOutlineWidth);
-        // Cover the seam where the tail meets the bubble's edge.
-        cairo_rectangle(cr, 44 + 1.5, 0, 11, 3);
+        cairo_move_to(cr, 60, -4);
+        cairo_curve_to(cr, 50, 18, 30, 36, 6, 44);
+        cairo_curve_to(cr, 18, 30, 24, 14, 22, -4);
+        cairo_close_path(cr);
+        cairo_path_t* tail = cairo_copy_path(cr);
         SetColor(cr, kPaper);
         cairo_fill(cr);
+        cairo_save(cr);
+        cairo_rectangle(cr, 0, 2, 64, 48);  // no outline along the joint with the bubble
+        cairo_clip(cr);
+        cairo_append_path(cr, tail);
+        StrokeOutline(cr, kOutlineWidth);
+        cairo_restore(cr);
+        cairo_path_destroy(tail);
         out.SavePng(c, Gfx("SpeechTail"));
     }
 }

@@ -132,6 +132,7 @@ void Landscape(cairo_t* cr, int w, int h, uint64_t seed, bool clearing) {
     for (int i = 0; i < 60; ++i) {
         double x = rng.Range(0, w), y = rng.Range(h * 0.72, h * 0.99);
         if (clearing && std::fabs(x - w * 0.5) < 90 && y < h * 0.95) continue;
+        if (clearing && std::hypot((x - w * 0.2) / (w * 0.14), (y - h * 0.86) / (h * 0.075)) < 1) continue;
         if (rng.Chance(0.55)) {
             PaintGrassTuft(cr, x, y, rng.Range(12, 22), kMoss, rng, 1.5);
         } else {
@@ -158,10 +159,11 @@ void PaintClouds(Output& out) {
         cairo_t* cr = c.cr();
         Rng rng(l.seed);
         for (int i = 0; i < l.puffs; ++i) {
-            double cw = l.w / (l.puffs * 0.9) * rng.Range(0.75, 1.0);
+            // A cloud w wide is about 0.6 w tall: keep every cloud inside its canvas.
+            double cw = std::min(l.w / (l.puffs * 0.95) * rng.Range(0.8, 1.0), l.h * 1.45);
             double cx = l.w * (i + 0.5) / l.puffs + rng.Range(-20, 20);
-            cx = std::min(std::max(cx, cw * 0.52), l.w - cw * 0.52);
-            double cy = l.h * 0.55 + rng.Range(-l.h * 0.1, l.h * 0.1);
+            cx = std::min(std::max(cx, cw * 0.56), l.w - cw * 0.56);
+            double cy = l.h * 0.62 + rng.Range(-l.h * 0.04, l.h * 0.04);
             PaintCloud(cr, cx, cy, cw, rng, 1.0);
         }
         out.SavePng(c, "Data/Graphics/Effects/" + std::string(l.name) + ".png");
@@ -319,17 +321,17 @@ void PaintSplashes(Output& out) {
 
 void PaintSmallLogos(Output& out) {
     {  // Logo1: bottom-left of the title screen.
-        Canvas c(208, 64);
+        Canvas c(224, 64);
         cairo_t* cr = c.cr();
         Emblem(cr, 32, 32, 26, 2.2);
-        LogoText(cr, "Mossmeadow", 134, 33, 30, kHoneyLight, kAmber, 2.5);
+        LogoText(cr, "Mossmeadow", 142, 33, 26, kHoneyLight, kAmber, 2.5);
         out.SavePng(c, "Data/Static/Logo1.png");
     }
     {
-        Canvas c(416, 128);
+        Canvas c(448, 128);
         cairo_t* cr = c.cr();
         Emblem(cr, 64, 64, 52, 3.5);
-        LogoText(cr, "Mossmeadow", 268, 66, 60, kHoneyLight, kAmber, 4);
+        LogoText(cr, "Mossmeadow", 284, 66, 52, kHoneyLight, kAmber, 4);
         out.SavePng(c, "Data/Static/Logo2.png");
     }
 }
