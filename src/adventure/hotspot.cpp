@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "audio_list.h"
+#include "dialogue.h"
 #include "effects.h"
 #include "font.h"
 #include "font_list.h"
@@ -222,6 +223,8 @@ std::shared_ptr<Hotspot> NullHotspot::Create(const LocationHotspot& lh) {
 void HotspotList::Initialize(int w, int h) {
     hotspot_list.clear();
     clicked_hotspot = nullptr;
+    // A running dialogue keeps the captions following the pointer through this list.
+    dialogue_update_highlights = HotspotList::UpdatePassiveHightlight;
     hotspot_area_w = w != 0 ? w : virtual_width;
     hotspot_area_h = h != 0 ? h : virtual_height;
 }
