@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "audio_list.h"
-#include "text_tokens.h"
+#include "dialogue.h"
 #include "font.h"
 #include "font_list.h"
 #include "profile.h"
