@@ -7,6 +7,7 @@
 #include "font_list.h"
 #include "image_list.h"
 #include "loader.h"
+#include "location_event.h"
 #include "particles.h"
 #include "profile.h"
 #include "settings.h"
@@ -213,11 +214,8 @@ void Title::ActOnMenu() {
             state = 2;
             screen_fade.Set(0, 75);
             AudioList::FadeMusic(0, 50);
-            if (TitleGUI::pressed == 3) {
-                UpdateList::AddUpdate(100, Quit, 0);
-            } else {
-                // The play scene (LocationEvent.Create) is started here once it exists.
-            }
+            // "Play" continues at the profile's location; "Quit" ends the program.
+            UpdateList::AddUpdate(100, TitleGUI::pressed == 3 ? Quit : LocationEvent::Create, 0);
             TitleGUI::Deactivate();
             break;
         case 2:
