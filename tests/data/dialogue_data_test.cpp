@@ -109,8 +109,14 @@ TEST_F(DialogueDataTest, EveryMenuHasAWayOut) {
             EXPECT_TRUE(way_out) << "dialogue " << d->id << ": menu '" << step.text
                                  << "' has no choice that is always offered and always leaves";
         });
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (!step.choices) return;
+            // Prompts and choice texts are shown as written: tokens are not replaced there.
+            EXPECT_EQ(step.text.find('$'), std::string::npos) << "dialogue " << d->id << ": token in prompt " << step.text;
+        });
         ForEachChoice(d->items, [&](const DialogueChoice& choice) {
             EXPECT_FALSE(choice.text.empty()) << "dialogue " << d->id;
+            EXPECT_EQ(choice.text.find('$'), std::string::npos) << "dialogue " << d->id << ": token in " << choice.text;
             EXPECT_EQ(choice.text.find('|'), std::string::npos) << "choices are single lines: " << choice.text;
         });
     }
