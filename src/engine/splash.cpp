@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "chapter.h"
+#include "dialogue_list.h"
+
 #include "input.h"
 #include "award.h"
 #include "dialogue_list.h"
@@ -62,7 +65,7 @@ void Splash::StartLoading() {
     QuestList::Initialize();
     TraitList::Initialize();
     ItemList::Initialize();
-    // ChapterList::Initialize() belongs here (not written yet).
+    ChapterList::Initialize();
     AwardList::Initialize();
 }
 

@@ -174,6 +174,14 @@ bool WriteContactSheets(const std::string& data_dir, const std::string& out_dir)
         }
     }
     std::filesystem::create_directories(out_dir);
+    // Pages of an earlier, longer run would otherwise linger beside the new ones.
+    std::error_code ec;
+    for (const auto& old : std::filesystem::directory_iterator(out_dir, ec)) {
+        std::string name = old.path().filename().string();
+        if (name.compare(0, 8, "contact_") == 0 && old.path().extension() == ".png") {
+            std::filesystem::remove(old.path(), ec);
+        }
+    }
     const int cols = 6, rows = 5, cell_w = 200, cell_h = 200, label_h = 30;
     const int per_page = cols * rows;
     int pages = static_cast<int>((cells.size() + per_page - 1) / per_page);

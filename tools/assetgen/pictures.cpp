@@ -4,7 +4,10 @@
 #include <string>
 
 #include "assetgen.h"
+#include "creatures/creatures.h"
 #include "painters.h"
+#include "portraits/portraits.h"
+#include "world/world.h"
 
 namespace {
 
@@ -67,6 +70,9 @@ bool GeneratePictures(const std::string& data_dir) {
     ok = PaintRanch(out) && ok;
     ok = PaintGames(out) && ok;
     ok = PaintItems(out) && ok;
+    ok = PaintCreatures(data_dir) && ok;
+    ok = PaintPortraits(data_dir) && ok;
+    ok = PaintWorld(data_dir) && ok;
     ok = CopyFonts(out) && ok;
     if (!ok) std::fprintf(stderr, "assetgen: some pictures could not be written\n");
     return ok;

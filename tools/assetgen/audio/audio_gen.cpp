@@ -1,9 +1,97 @@
 // Synthesises every sound effect and tune of the game into Data/Sounds and Data/Music.
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <future>
+#include <memory>
 #include <string>
 
 #include "assetgen.h"
+#include "audio/music_tracks.h"
+#include "audio/ogg_writer.h"
+#include "audio/sound_effects.h"
+#include "sound_names.h"
+
+namespace {
+
+constexpr float kEffectQuality = 0.4f;
+constexpr float kMusicQuality = 0.3f;
+
+// Brings a rendered tune to a common loudness (RMS), never letting its peak pass `max_peak`.
+void MasterLevel(Samples& left, Samples& right, float target_rms, float max_peak) {
+    double sum = 0.0;
+    for (size_t i = 0; i < left.size(); ++i) sum += 0.5 * (left[i] * left[i] + right[i] * right[i]);
+    double rms = left.empty() ? 0.0 : std::sqrt(sum / left.size());
+    if (rms <= 0.0) return;
+    float gain = static_cast<float>(target_rms / rms);
+    float peak = std::max(PeakOf(left), PeakOf(right)) * gain;
+    if (peak > max_peak) gain *= max_peak / peak;
+    Scale(left, gain);
+    Scale(right, gain);
+}
+
+int SerialFor(const std::string& path) {
+    // A fixed serial per file (FNV-1a of its path) keeps every output byte-for-byte reproducible.
+    uint32_t h = 2166136261u;
+    for (char c : path) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return static_cast<int>(h & 0x7fffffff);
+}
+
+}  // namespace
 
 bool GenerateAudio(const std::string& data_dir) {
-    (void)data_dir;
+    namespace fs = std::filesystem;
+    auto started = std::chrono::steady_clock::now();
+    std::clock_t cpu_started = std::clock();
+    std::error_code ec;
+    fs::create_directories(fs::path(data_dir) / "Sounds", ec);
+    fs::create_directories(fs::path(data_dir) / "Music", ec);
+    if (ec) {
+        std::fprintf(stderr, "Error: cannot create the audio folders in '%s'\n", data_dir.c_str());
+        return false;
+    }
+    // Paths in the name tables start with "Data/"; the files go into data_dir.
+    auto target = [&data_dir](const std::string& path) { return data_dir + "/" + path.substr(path.find('/') + 1); };
+
+    for (const SoundFileName& sound : kSoundFiles) {
+        Samples samples = SynthesizeSoundEffect(sound.id);
+        if (samples.empty()) {
+            std::fprintf(stderr, "Error: no sound synthesised for id %d\n", sound.id);
+            return false;
+        }
+        if (!WriteOggVorbis(target(sound.path), samples, {}, kEffectQuality, SerialFor(sound.path))) return false;
+    }
+    // Tunes are rendered here while the previous one is encoded on a second thread: the two halves
+    // take about as long as each other, and each file is written from its own samples only, so the
+    // output does not depend on the timing.
+    std::vector<MusicTrack> tracks = ComposeMusic();
+    std::future<bool> encoding;
+    for (const MusicFileName& music : kMusicFiles) {
+        auto found = std::find_if(tracks.begin(), tracks.end(),
+                                  [&music](const MusicTrack& t) { return t.path == music.path; });
+        if (found == tracks.end()) {
+            std::fprintf(stderr, "Error: no tune composed for '%s'\n", music.path);
+            if (encoding.valid()) encoding.get();
+            return false;
+        }
+        auto left = std::make_shared<Samples>();
+        auto right = std::make_shared<Samples>();
+        found->song.Render(*left, *right);
+        MasterLevel(*left, *right, 0.12f, 0.85f);
+        if (encoding.valid() && !encoding.get()) return false;
+        std::string path = target(music.path);
+        int serial = SerialFor(music.path);
+        encoding = std::async(std::launch::async, [left, right, path, serial] {
+            return WriteOggVorbis(path, *left, *right, kMusicQuality, serial);
+        });
+    }
+    if (encoding.valid() && !encoding.get()) return false;
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    double cpu_seconds = static_cast<double>(std::clock() - cpu_started) / CLOCKS_PER_SEC;
+    std::printf("Audio: %zu sounds and %zu tunes in %.1f s (%.1f s of processor time)\n", std::size(kSoundFiles),
+                std::size(kMusicFiles), seconds, cpu_seconds);
     return true;
 }

@@ -1085,3 +1085,36 @@ bool PaintCreatures(const std::string& data_dir) {
     if (!ok) std::fprintf(stderr, "assetgen: could not write the spiggle sheets\n");
     return ok;
 }
+
+void PaintSpiggle(cairo_t* cr, int breed, double x, double y, double scale, Rgb tint, bool facing_left) {
+    const Breed& b = kBreeds[breed];
+    const Placement place = Fit(b);
+    Canvas fill(kCell, kCell), lines(kCell, kCell);
+    PaintLayer(fill.cr(), kCell / 2.0, kCell / 2.0, b, place, Layer::kBody, 0);
+    PaintLayer(fill.cr(), kCell / 2.0, kCell / 2.0, b, place, Layer::kFace, 0);
+    PaintLayer(lines.cr(), kCell / 2.0, kCell / 2.0, b, place, Layer::kLine, 0);
+    PaintLayer(lines.cr(), kCell / 2.0, kCell / 2.0, b, place, Layer::kTop, 0);
+    // Tint the fill the way the game colours it: multiply, plus a third of it again.
+    cairo_surface_flush(fill.surface());
+    unsigned char* data = cairo_image_surface_get_data(fill.surface());
+    const int stride = cairo_image_surface_get_stride(fill.surface());
+    const double mul[3] = {tint.b * 1.33, tint.g * 1.33, tint.r * 1.33};  // BGRA in memory
+    for (int py = 0; py < kCell; ++py) {
+        for (int px = 0; px < kCell; ++px) {
+            unsigned char* p = data + py * stride + px * 4;
+            for (int ch = 0; ch < 3; ++ch) {
+                p[ch] = static_cast<unsigned char>(std::min<double>(p[3], p[ch] * mul[ch]));
+            }
+        }
+    }
+    cairo_surface_mark_dirty(fill.surface());
+    cairo_surface_flush(lines.surface());
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, facing_left ? -scale : scale, scale);
+    cairo_set_source_surface(cr, fill.surface(), -kCell / 2.0, -kCell / 2.0);
+    cairo_paint(cr);
+    cairo_set_source_surface(cr, lines.surface(), -kCell / 2.0, -kCell / 2.0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}

@@ -90,7 +90,10 @@ void PaintBerryBush(Output& out) {
                  lw, rng, 0.07);
     }
     for (int i = 0; i < 50; ++i) {
-        double x = rng.Range(60, 260), y = rng.Range(40, 440);
+        // Leaves lie on the foliage: pick a lobe, then a point well inside it.
+        const double* lobe = lobes[rng.Int(0, 8)];
+        double a = rng.Range(0, 2 * kPi), d = rng.Range(0, lobe[2] * 0.7);
+        double x = lobe[0] + std::cos(a) * d, y = lobe[1] + std::sin(a) * d;
         DrawLeaf(cr, x, y, rng.Range(14, 22), 9, rng.Range(0, 2 * kPi), Mix(kMoss, kPine, 0.3), 1.5);
     }
     // A few berries already showing at the rim.

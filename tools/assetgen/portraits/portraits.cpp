@@ -48,6 +48,10 @@ struct Look {
     bool lashes = false, freckles = false, wrinkles = false, blush = true;
     int nose = 0;  // 0 button, 1 big round, 2 long pointed
     bool mouth_hidden_by_beard = false;
+    Rgb coat = kMoss;       // standing figures: clothes below the bust
+    Rgb legs = kBark;       // trousers or stockings
+    Rgb shoes = kBarkDark;
+    bool skirt = false;     // a skirt or robe instead of a coat hem
     Hook back;   // behind everything (long hair, cloak)
     Hook body;   // shoulders and clothes
     Hook beard;  // over the mouth
@@ -428,6 +432,8 @@ void Shirt(cairo_t* cr, const Look& L, Rgb shirt, double half, double top) {
 
 Look PlayerMale() {
     Look L;
+    L.coat = kMoss;
+    L.legs = kBark;
     L.skin = Hex(0xf1c6a0);
     L.hair = Hex(0x8a5a34);
     L.brow = Hex(0x5a3b27);
@@ -475,6 +481,9 @@ Look PlayerMale() {
 
 Look PlayerFemale() {
     Look L;
+    L.coat = Hex(0x6f9fc4);
+    L.legs = kCream;
+    L.skirt = true;
     L.skin = Hex(0xf3cba8);
     L.hair = Hex(0xb5542e);
     L.brow = Hex(0x7a3a22);
@@ -538,6 +547,8 @@ Look PlayerFemale() {
 // Malcolm: round shopkeeper, bald crown, grand moustache, striped shirt, apron, pencil behind the ear.
 Look Malcolm() {
     Look L;
+    L.coat = Hex(0x6b8f5e);
+    L.legs = kStoneDark;
     L.skin = Hex(0xefbf9a);
     L.hair = Hex(0x9a8a7a);
     L.brow = Hex(0x6f5f52);
@@ -636,6 +647,9 @@ Look Malcolm() {
 // Zachary: weathered rancher, wide hat, grey stubble and moustache, red bandana, plaid shirt.
 Look Zachary() {
     Look L;
+    L.coat = Hex(0x4a6e8c);
+    L.legs = Hex(0x5a6a8a);
+    L.shoes = kBark;
     L.skin = Hex(0xd9a27a);
     L.hair = Hex(0xb9b3a8);
     L.brow = Hex(0x8f877a);
@@ -724,6 +738,9 @@ Look Zachary() {
 // Hrafnirr: dwarf lord: huge braided copper beard, iron helm with a gold band, big nose, heavy brows.
 Look Hrafnirr() {
     Look L;
+    L.coat = Hex(0x6e5a8a);
+    L.legs = kBarkDark;
+    L.skirt = true;
     L.skin = Hex(0xe8ad8c);
     L.hair = Hex(0xc0622b);
     L.brow = Hex(0x9a4a22);
@@ -819,6 +836,8 @@ Look Hrafnirr() {
 // Honest Harry: slick peddler: bowler hat, slicked hair, curled moustache, checked waistcoat.
 Look HonestHarry() {
     Look L;
+    L.coat = Hex(0x8a5a86);
+    L.legs = Hex(0x4a4456);
     L.skin = Hex(0xf0c3a0);
     L.hair = Hex(0x3e3a44);
     L.brow = Hex(0x3e3a44);
@@ -908,6 +927,10 @@ Look HonestHarry() {
 // The Wildman: wild tangled hair with leaves and twigs, long beard, leaf-and-hide cloak.
 Look Wildman() {
     Look L;
+    L.coat = kEarth;
+    L.legs = kBark;
+    L.skirt = true;
+    L.shoes = kEarth;
     L.skin = Hex(0xc48d64);
     L.hair = Hex(0x6e6a4a);
     L.brow = Hex(0x4a4632);
@@ -1013,6 +1036,9 @@ Look Wildman() {
 // Mayor Prudence Bell: silver bun, spectacles, plum coat, gold chain of office with a bell.
 Look Mayor() {
     Look L;
+    L.coat = kPlum;
+    L.legs = kDusk;
+    L.skirt = true;
     L.skin = Hex(0xf2c8a8);
     L.hair = Hex(0xd8d2cc);
     L.brow = Hex(0x9a918a);
@@ -1090,6 +1116,8 @@ Look Mayor() {
 // Old Wen: weathered fisherwoman: yellow sou'wester, grey wisps, knit sweater, a shark-tooth charm.
 Look OldWen() {
     Look L;
+    L.coat = kDusk;
+    L.legs = kHoney;
     L.skin = Hex(0xd49a74);
     L.hair = Hex(0xc9c3ba);
     L.brow = Hex(0x8f877a);
@@ -1165,6 +1193,10 @@ Look OldWen() {
 // Lilly: village child: pigtails with ribbons, big eyes, freckles, pinafore.
 Look Lilly() {
     Look L;
+    L.coat = kRose;
+    L.legs = kPaper;
+    L.skirt = true;
+    L.shoes = kBerryDark;
     L.skin = Hex(0xf6d0b0);
     L.hair = Hex(0xe0b456);
     L.brow = Hex(0xa07a36);
@@ -1261,6 +1293,64 @@ void PaintFrames(Canvas& sheet, int first_cell, int columns, const Look& look, i
     PaintCell(sheet, first_cell + 3, columns, look, shut, EyeRegion);
 }
 
+// A standing figure: the portrait's bust with a chibi lower body, in a 384 x 820 frame whose feet
+// rest at y 800.
+void DrawFigure(cairo_t* cr, const Look& L, bool to_waist) {
+    const double x = L.cx;
+    if (!to_waist) {
+        double hem = L.skirt ? 700 : 650;
+        double half = L.skirt ? 176 : 156;
+        // Legs and shoes.
+        for (int side = -1; side <= 1; side += 2) {
+            double lx = x + side * (L.skirt ? 48 : 56);
+            RoundedRectPath(cr, lx - 30, hem - 30, 60, 790 - hem + 10, 20);
+            Shade(cr, L.legs, lx - 10, hem, 120);
+            EllipsePath(cr, lx + side * 10, 792, 46, 22);
+            Shade(cr, L.shoes, lx, 780, 50);
+        }
+        std::vector<double> coat = {x - 160, 470, x - 162, 560, x - half, hem, x, hem + 14, x + half, hem,
+                                    x + 162, 560, x + 160, 470};
+        SmoothClosedPath(cr, coat);
+        Shade(cr, L.coat, x - 60, 520, 260);
+    }
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, kW, kH);
+    cairo_clip(cr);
+    DrawPortrait(cr, L, State{});
+    cairo_restore(cr);
+    if (!to_waist) {
+        // Belt over the seam between bust and coat.
+        cairo_save(cr);
+        cairo_rectangle(cr, x - 166, 500, 332, 24);
+        cairo_clip(cr);
+        BustPath(cr, L, 170, 300);
+        Shade(cr, Darken(L.coat, 0.35), x, 505, 200, kLine);
+        cairo_restore(cr);
+        cairo_move_to(cr, x - 162, 500);
+        cairo_line_to(cr, x + 162, 500);
+        cairo_move_to(cr, x - 162, 524);
+        cairo_line_to(cr, x + 162, 524);
+        Stroke(cr, kOutline, kLine);
+        RoundedRectPath(cr, x - 18, 498, 36, 28, 5);
+        Shade(cr, kHoney, x - 6, 502, 30, 2.5);
+    }
+}
+
+Look LookOf(int who) {
+    switch (who) {
+        case 0: return PlayerMale();
+        case 1: return PlayerFemale();
+        case 2: return Malcolm();
+        case 3: return Zachary();
+        case 4: return Hrafnirr();
+        case 5: return HonestHarry();
+        case 6: return Wildman();
+        case 7: return Mayor();
+        case 8: return OldWen();
+        default: return Lilly();
+    }
+}
+
 }  // namespace
 
 bool PaintPortraits(const std::string& data_dir) {
@@ -1292,4 +1382,18 @@ bool PaintPortraits(const std::string& data_dir) {
     ok = out.SavePng(cast_frames, "Data/Graphics/Portraits/VillagerFrames.png") && ok;
     if (!ok) std::fprintf(stderr, "assetgen: could not write the portrait sheets\n");
     return ok;
+}
+
+void PaintFigure(cairo_t* cr, int who, double cx, double feet_y, double height, bool to_waist) {
+    const Look look = LookOf(who);
+    Canvas frame(kW, 820);
+    DrawFigure(frame.cr(), look, to_waist);
+    cairo_surface_flush(frame.surface());
+    const double scale = height / 800.0;
+    cairo_save(cr);
+    cairo_translate(cr, cx - kW / 2.0 * scale, feet_y - (to_waist ? kH : 800) * scale);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, frame.surface(), 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
 }

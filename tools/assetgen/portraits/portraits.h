@@ -8,7 +8,16 @@
 //   mood 3 worried -> 1004 / 1009, mood 4 cross -> 1001 / 1006.
 #pragma once
 
+#include <cairo.h>
+
 #include <string>
+
+// Who can stand in a scene: 0 male player, 1 female player, 2 Malcolm, 3 Zachary, 4 Hrafnirr,
+// 5 Honest Harry, 6 the Wildman, 7 Mayor Prudence Bell, 8 Old Wen, 9 Lilly.
+// Paints that character standing with the feet at (cx, feet_y), about `height` px tall; with
+// to_waist only the upper body at the same size (someone behind a counter: the cut at the waist
+// lies at feet_y).
+void PaintFigure(cairo_t* cr, int who, double cx, double feet_y, double height, bool to_waist);
 
 // Writes the portrait sheets into data_dir/Graphics/Portraits. Returns false if a file could not be
 // written (after printing which).

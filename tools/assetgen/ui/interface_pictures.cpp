@@ -564,24 +564,30 @@ void PaintMarkers(Output& out) {
         cairo_stroke(cr);
         out.SavePng(c, Gfx("InventoryCell"));
     }
-    {  // 667: speech-bubble tail, joins the bottom of frame 5 and points down-left.
-        Canvas c(64, 48);
+    {
+        // 667: speech-bubble tail. The game centres it 53 px below the bubble's bottom edge, so in
+        // this 80 x 120 canvas the bubble's edge lies at y 7 and its outline at y 4 to 7: the tail's
+        // paper root covers that outline and its sides start there, pointing down-left (mirrored
+        // by the game for right-hand speakers).
+        Canvas c(80, 120);
         cairo_t* cr = c.cr();
+        const double join = 5.5;  // DrawFrame rounds the box height up to a multiple of 4
         cairo_new_path(cr);
-        cairo_move_to(cr, 60, -4);
-        cairo_curve_to(cr, 50, 18, 30, 36, 6, 44);
-        cairo_curve_to(cr, 18, 30, 24, 14, 22, -4);
+        cairo_move_to(cr, 66, join);
+        cairo_curve_to(cr, 58, 44, 38, 84, 10, 110);
+        cairo_curve_to(cr, 26, 80, 32, 40, 28, join);
+        cairo_path_t* sides = cairo_copy_path(cr);
+        // Fill: the tail plus a paper band over the bubble's bottom border.
+        cairo_line_to(cr, 28, 7.5);
+        cairo_line_to(cr, 28, 0);
+        cairo_line_to(cr, 66, 0);
+        cairo_line_to(cr, 66, 7.5);
         cairo_close_path(cr);
-        cairo_path_t* tail = cairo_copy_path(cr);
         SetColor(cr, kPaper);
         cairo_fill(cr);
-        cairo_save(cr);
-        cairo_rectangle(cr, 0, 2, 64, 48);  // no outline along the joint with the bubble
-        cairo_clip(cr);
-        cairo_append_path(cr, tail);
+        cairo_append_path(cr, sides);
         StrokeOutline(cr, kOutlineWidth);
-        cairo_restore(cr);
-        cairo_path_destroy(tail);
+        cairo_path_destroy(sides);
         out.SavePng(c, Gfx("SpeechTail"));
     }
 }

@@ -27,14 +27,24 @@ void LogoText(cairo_t* cr, const std::string& text, double cx, double cy, double
     cairo_set_line_width(cr, outline * 2);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
+    // The sketch font hatches its letters; a fill stroke `close` px wide closes the hatching so the
+    // letters read solid, and the dark outline is widened by the same amount.
+    const double close = std::max(2.0, size * 0.06);
     cairo_new_path(cr);
     cairo_move_to(cr, x, y);
     cairo_text_path(cr, text.c_str());
     SetColor(cr, kOutline);
-    cairo_set_line_width(cr, outline * 2);
+    cairo_set_line_width(cr, outline * 2 + close);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cr);
     SetVerticalGradient(cr, y + ext.y_bearing, top, y + ext.y_bearing + ext.height, bottom);
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, close);
+    cairo_stroke(cr);
+    // A soft shine across the upper half of the letters.
+    cairo_move_to(cr, x, y);
+    cairo_text_path(cr, text.c_str());
+    SetVerticalGradient(cr, y + ext.y_bearing, kWhite, y + ext.y_bearing + ext.height * 0.5, kWhite, 0.35, 0.0);
     cairo_fill(cr);
     cairo_restore(cr);
 }
@@ -180,7 +190,23 @@ void PaintLogo(Output& out) {
     Canvas c(640, 224);
     cairo_t* cr = c.cr();
     Rng rng(400);
-    // Leafy garland behind the name.
+    // Leafy garland under the name: a vine with leaves and berries.
+    cairo_new_path(cr);
+    for (int i = 0; i <= 40; ++i) {
+        double t = i / 40.0;
+        double x = 60 + 520 * t, y = 172 + std::sin(t * kPi) * 18 + std::sin(t * kPi * 6) * 4;
+        if (i == 0) {
+            cairo_move_to(cr, x, y);
+        } else {
+            cairo_line_to(cr, x, y);
+        }
+    }
+    SetColor(cr, kOutline);
+    cairo_set_line_width(cr, 6);
+    cairo_stroke_preserve(cr);
+    SetColor(cr, kMossDark);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
     for (int i = 0; i < 9; ++i) {
         double t = i / 8.0;
         double x = 70 + 500 * t, y = 170 + std::sin(t * kPi) * 18;
@@ -193,7 +219,7 @@ void PaintLogo(Output& out) {
         FillOutline(cr, kBerryRed, 2.2);
         DrawShine(cr, 128 + i * 125, 179 + (i % 2) * 6, 2.5, 2, 0.8);
     }
-    LogoText(cr, "Mossmeadow", 320, 104, 104, kHoneyLight, kAmber, 6);
+    LogoText(cr, "Mossmeadow", 320, 100, 94, kHoneyLight, kAmber, 6);
     // A sprout on the first letter and sparkles.
     Leaf(cr, 70, 46, 36, -0.9, kMoss, 2.5);
     Leaf(cr, 70, 46, 30, -2.4, kMossLight, 2.5);
@@ -379,11 +405,15 @@ void PaintEnding(Output& out) {
     DrawGlow(cr, 820, 110, 90, kCream, 0.35);
     cairo_new_path(cr);
     cairo_arc(cr, 820, 110, 42, 0, 2 * kPi);
-    FillOutline(cr, kCream, kOutlineWidth);
-    cairo_new_path(cr);
-    cairo_arc(cr, 838, 100, 38, 0, 2 * kPi);
-    SetColor(cr, Hex(0x3a406c));
-    cairo_fill(cr);
+    SetRadialGradient(cr, 808, 96, 56, kPaper, kParchment);
+    FillSourceOutline(cr, kOutlineWidth);
+    for (int i = 0; i < 4; ++i) {  // soft craters
+        const double crater[4][3] = {{806, 100, 8}, {832, 124, 6}, {834, 96, 4}, {812, 128, 4}};
+        cairo_new_path(cr);
+        cairo_arc(cr, crater[i][0], crater[i][1], crater[i][2], 0, 2 * kPi);
+        SetColor(cr, kSand, 0.6);
+        cairo_fill(cr);
+    }
     PaintHills(cr, 0, 1024, 470, 40, 768, Hex(0x4d5f6b), rng, 2);
     for (double x = -10; x < 1050; x += rng.Range(30, 50)) {
         PaintPineTree(cr, x, 500 + rng.Range(-8, 8), rng.Range(80, 130), Hex(0x35514f), rng, 2);
