@@ -11,6 +11,7 @@
 #include "location.h"
 #include "particles.h"
 #include "profile.h"
+#include "win.h"
 
 namespace {
 const int kMoveSound = 109;
@@ -56,8 +57,12 @@ void LocationEvent::Create() {
     const Location* target = LocationList::GetLocation(location);
     if (!target) Fatal("Error: Location " + std::to_string(location) + " does not exist!");
     if (target->special > 0) {
-        // The ranch (1), the battle (2) and the ending (3) are scenes of their own; none of them is
-        // part of this build yet, so reaching one is the unsupported-id error.
+        // The ranch (1) and the battle (2) are scenes of their own that are not part of this build
+        // yet: reaching one is the unsupported-id error rather than a wrong scene.
+        if (target->special == 3) {
+            Win::Create();
+            return;
+        }
         Fatal("Error: Special location id " + std::to_string(target->special) + " doesn't exist!");
     }
     auto scene = std::make_unique<LocationEvent>();

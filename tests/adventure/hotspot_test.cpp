@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "dialogue.h"
 #include "play_test_support.h"
 
 namespace {
@@ -326,6 +327,29 @@ TEST_F(HotspotTest, SparkleTimerDrawsItsTargetOnceAndFiresOnlyPastIt) {
     EXPECT_EQ(h->sparkles_dest, dest);
     h->UpdateSparkle(0.5f);
     EXPECT_EQ(ParticleList::SceneParticles().size(), 6u);
+}
+
+TEST_F(HotspotTest, DialogueHighlightFollowsThePointerWithoutClicking) {
+    ASSERT_TRUE(static_cast<bool>(dialogue_update_highlights));
+    LocationHotspot talk = MakeRecord(1, 100, 100, 20, 20);
+    talk.dialogue = 4;
+    talk.name = "Mayor";
+    location.hotspots = {talk};
+    Sync();
+    mouse_x = 100;
+    mouse_y = 100;
+    mouse_click = 1;
+    dialogue_update_highlights(1);
+    Hotspot* h = HotspotList::GetHotspot(1);
+    EXPECT_EQ(h->over, 1);
+    EXPECT_EQ(h->name_alpha.destination, 1);
+    EXPECT_EQ(calls.dialogue, 0);
+    EXPECT_EQ(clicked_hotspot, nullptr);
+    mouse_click = 0;
+    mouse_x = 400;
+    dialogue_update_highlights(1);
+    EXPECT_EQ(h->over, 0);
+    EXPECT_EQ(h->counter, 0);
 }
 
 TEST_F(HotspotTest, DrawSortsByY) {

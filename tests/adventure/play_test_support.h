@@ -76,10 +76,14 @@ protected:
         std::filesystem::remove_all(dir);
     }
 
-    // Registers a solid w x h picture under `id`.
+    // Registers a solid w x h picture under `id`. Pictures are written once per size and process
+    // (backgrounds are large, and encoding them for every test is slow).
     void AddPicture(int id, int w, int h) {
-        const std::string path = dir + "/pic" + std::to_string(id) + ".png";
-        ASSERT_TRUE(WritePngFile(path, SolidPixmap(w, h, 0xff336699u)));
+        static TempFolder pictures;
+        const std::string path = pictures.File(std::to_string(w) + "x" + std::to_string(h) + ".png");
+        if (!std::filesystem::exists(path)) {
+            ASSERT_TRUE(WritePngFile(path, SolidPixmap(w, h, 0xff336699u)));
+        }
         ASSERT_EQ(ImageList::AddImage(path, id), 1);
     }
 };

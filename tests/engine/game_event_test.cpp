@@ -337,6 +337,33 @@ TEST_F(GameEventTest, SkippedTutorialLeavesNoClickBehind) {
     EXPECT_EQ(current_dialogue->id, 41);
 }
 
+TEST_F(GameEventTest, FullFramesFromClickToDialogueEndAndNoDragWhileHeld) {
+    Location& loc = AddLocation(1, 3001);
+    LocationHotspot talk = MakeRecord(1, 712, 384, 40, 40);  // picture centre = screen centre
+    talk.dialogue = 60;
+    loc.hotspots = {talk};
+    AddDialogue(60);
+    auto scene = StartScene();
+    mouse_x = 512;
+    mouse_y = 384;
+    scene->Update(1);  // hover
+    mouse_click = 1;
+    scene->Update(1);  // click
+    EXPECT_EQ(game_state, kStateDialogue);
+    EXPECT_NE(clicked_hotspot, nullptr);
+    for (int i = 0; i < 5 && game_state == kStateDialogue; ++i) scene->Update(1);
+    EXPECT_EQ(game_state, kStateNormal);
+    EXPECT_EQ(clicked_hotspot, nullptr);
+    EXPECT_EQ(scene->dragging, 0);
+    // Still held: the same press neither drags nor clicks the hotspot again.
+    mouse_x = 400;
+    scene->Update(1);
+    scene->Update(1);
+    EXPECT_EQ(scene->dragging, 0);
+    EXPECT_EQ(scene->xpos, 0);
+    EXPECT_EQ(game_state, kStateNormal);
+}
+
 TEST_F(GameEventTest, UnknownDialogueIsFatal) {
     AddLocation(1, 3002);
     auto scene = StartScene();
