@@ -333,7 +333,8 @@ void PaintButtons(Output& out) {
     const Plate plates[] = {
         {"ButtonMenu", 132, 56, kWood},      // 416 corner "Menu"
         {"ButtonLarge", 320, 64, kHoney},    // 418 menu buttons
-        {"ButtonStandard", 168, 52, kHoney}, // 419 standard
+        // 419 standard: "OK" and "Cancel" stand 128 apart, so the plate stays narrower than that.
+        {"ButtonStandard", 112, 48, kHoney},
         {"ButtonSmall", 108, 44, kMossLight},  // 420 small
     };
     for (const Plate& p : plates) {
