@@ -7,6 +7,7 @@
 #include "font_list.h"
 #include "image_list.h"
 #include "loader.h"
+#include "location_event.h"
 #include "particles.h"
 #include "profile.h"
 #include "settings.h"
@@ -216,7 +217,8 @@ void Title::ActOnMenu() {
             if (TitleGUI::pressed == 3) {
                 UpdateList::AddUpdate(100, Quit, 0);
             } else {
-                // The play scene (LocationEvent.Create) is started here once it exists.
+                // The game continues at the profile's location.
+                UpdateList::AddUpdate(100, LocationEvent::Create, 0);
             }
             TitleGUI::Deactivate();
             break;
