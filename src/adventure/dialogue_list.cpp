@@ -224,8 +224,12 @@ int DialogueList::LoadItems(DialogueItems& list, const xmlNode& node) {
 int DialogueList::Load(const std::string& path) {
     std::unique_ptr<xmlNode> root = xmlNode::Load(path);
     if (!root) return 0;
-    for (int i = 0; i < root->ChildCount(); ++i) {
-        const xmlNode& child = *root->GetChild(i);
+    return LoadRoot(*root);
+}
+
+int DialogueList::LoadRoot(const xmlNode& root) {
+    for (int i = 0; i < root.ChildCount(); ++i) {
+        const xmlNode& child = *root.GetChild(i);
         if (child.Name != "dialogue" || !Has(child, "id")) return 0;
         auto dialogue = std::make_unique<Dialogue>();
         dialogue->id = IntAttr(child, "id");

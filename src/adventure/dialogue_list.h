@@ -20,6 +20,8 @@ public:
     // Appends the dialogues of one file; 0 when the file cannot be read or any element in it is
     // invalid (dialogues appended before the fault stay).
     static int Load(const std::string& path);
+    // The same for a file already parsed: every child of `root` must be a dialogue.
+    static int LoadRoot(const xmlNode& root);
     // Appends one or more steps per child element of `node`; 0 at the first invalid child.
     static int LoadItems(DialogueItems& list, const xmlNode& node);
     // The first dialogue with that id, or null.

@@ -4,6 +4,9 @@
 
 std::string special_name;
 
+namespace {
+
+// Replaces every occurrence of `token` by `value`, left to right; inserted text is not scanned again.
 std::string ReplaceAll(const std::string& text, const std::string& token, const std::string& value) {
     if (token.empty()) return text;
     std::string out;
@@ -16,6 +19,8 @@ std::string ReplaceAll(const std::string& text, const std::string& token, const 
     out.append(text, start, std::string::npos);
     return out;
 }
+
+}  // namespace
 
 std::string ReplaceTokens(const std::string& text) {
     std::string s = ReplaceAll(text, "$NAME$", character_name);

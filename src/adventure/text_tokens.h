@@ -9,6 +9,3 @@ extern std::string special_name;
 // Replaces every token in `text`, in this order: "$NAME$" (the player's name), "$ANIMAL$",
 // "$ANIMALS$", "$AN_ANIMAL$", "$FOUND_MONEY$", "$SPECIAL$", "$FLAG_VALUE$" (flag "FlagValue").
 std::string ReplaceTokens(const std::string& text);
-// Replaces every occurrence of `token` in `text` by `value`, scanning left to right; the inserted
-// text is not scanned again.
-std::string ReplaceAll(const std::string& text, const std::string& token, const std::string& value);

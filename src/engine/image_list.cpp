@@ -30,6 +30,20 @@ std::vector<Image> CutTiles(const Pixmap& pixmap, int split) {
     return tiles;
 }
 
+// A sprite sheet's registration, images still to add: ids id .. id + count - 1, frames of
+// tile_x x tile_y, `width / tile_x` per row.
+std::unique_ptr<ImageContainer> SheetContainer(int id, int tile_x, int tile_y, int count, int width, int height) {
+    auto c = std::make_unique<ImageContainer>();
+    c->id = id;
+    c->count = count;
+    c->tile_x = tile_x;
+    c->tile_y = tile_y;
+    c->width = width;
+    c->height = height;
+    c->w = width / tile_x;
+    return c;
+}
+
 int AddContainer(std::unique_ptr<ImageContainer> c) {
     image_list.push_back(std::move(c));
     return 1;
@@ -106,14 +120,7 @@ int ImageList::AddAnimImage(const std::string& path, int id, int tile_x, int til
     if (tile_x <= 0 || tile_y <= 0 || count <= 0 || IdTaken(id)) return 0;
     Image image = LoadImage(path);
     if (!image || image->width / tile_x < 1) return 0;
-    auto c = std::make_unique<ImageContainer>();
-    c->id = id;
-    c->count = count;
-    c->tile_x = tile_x;
-    c->tile_y = tile_y;
-    c->width = image->width;
-    c->height = image->height;
-    c->w = c->width / tile_x;
+    auto c = SheetContainer(id, tile_x, tile_y, count, image->width, image->height);
     c->images.push_back(image);
     return AddContainer(std::move(c));
 }
@@ -136,14 +143,7 @@ int ImageList::AddSplitAnimImage(const std::string& path, int id, int tile_x, in
     if (split <= 0 || tile_x <= 0 || tile_y <= 0 || count <= 0 || IdTaken(id)) return 0;
     Pixmap pixmap;
     if (!DecodeImageFile(path, &pixmap) || pixmap.width / tile_x < 1) return 0;
-    auto c = std::make_unique<ImageContainer>();
-    c->id = id;
-    c->count = count;
-    c->tile_x = tile_x;
-    c->tile_y = tile_y;
-    c->width = pixmap.width;
-    c->height = pixmap.height;
-    c->w = c->width / tile_x;
+    auto c = SheetContainer(id, tile_x, tile_y, count, pixmap.width, pixmap.height);
     c->split = split;
     c->images = CutTiles(pixmap, split);
     return AddContainer(std::move(c));

@@ -318,15 +318,7 @@ int RunGame(int argc, char** argv) {
     if (HasArg("-d9")) renderer = 2;
 
     // 7: sound. Every driver number opens our one backend; -1 turns sound off.
-    static const char* const kDriverNames[] = {"freeaudio", "directsound", "openal"};
-    if (audio_driver == -1) {
-        audio_enabled = 0;
-    } else if (audio_driver >= 0 && audio_driver <= 2) {
-        audio_enabled = SetAudioDriver(kDriverNames[audio_driver]) ? 1 : 0;
-    } else {
-        // An unknown number keeps the default backend (and is written back unchanged).
-        audio_enabled = SetAudioDriver("") ? 1 : 0;
-    }
+    SelectAudioDriver(audio_driver);
 
     // 8-9: display and the opening scene.
     InitGraphics();

@@ -7,6 +7,7 @@
 
 #include "input.h"
 #include "award.h"
+#include "chapter.h"
 #include "dialogue_list.h"
 #include "item.h"
 #include "loader.h"

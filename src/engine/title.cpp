@@ -214,12 +214,8 @@ void Title::ActOnMenu() {
             state = 2;
             screen_fade.Set(0, 75);
             AudioList::FadeMusic(0, 50);
-            if (TitleGUI::pressed == 3) {
-                UpdateList::AddUpdate(100, Quit, 0);
-            } else {
-                // The game continues at the profile's location.
-                UpdateList::AddUpdate(100, LocationEvent::Create, 0);
-            }
+            // "Play" continues at the profile's location; "Quit" ends the program.
+            UpdateList::AddUpdate(100, TitleGUI::pressed == 3 ? Quit : LocationEvent::Create, 0);
             TitleGUI::Deactivate();
             break;
         case 2:

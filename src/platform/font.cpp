@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 
+#include <SDL_rect.h>
+
 #include "graphics.h"
 #include "graphics_internal.h"
 
@@ -153,7 +155,6 @@ void DrawText(const std::string& text, float x, float y) {
     float sx, sy, ox, oy;
     GetScale(&sx, &sy);
     GetOrigin(&ox, &oy);
-    const float aw = static_cast<float>(font->atlas->width), ah = static_cast<float>(font->atlas->height);
     float pen_x = 0, pen_y = 0;
     for (unsigned char c : text) {
         if (c == '\n') {
@@ -168,12 +169,8 @@ void DrawText(const std::string& text, float x, float y) {
             const float gy0 = y + oy + (pen_y + static_cast<float>(font->ascender - g.top)) * sy;
             const float gx1 = gx0 + static_cast<float>(g.width) * sx;
             const float gy1 = gy0 + static_cast<float>(g.height) * sy;
-            const float xy[8] = {gx0, gy0, gx1, gy0, gx1, gy1, gx0, gy1};
-            const float u0 = static_cast<float>(g.atlas_x) / aw, v0 = static_cast<float>(g.atlas_y) / ah;
-            const float u1 = static_cast<float>(g.atlas_x + g.width) / aw;
-            const float v1 = static_cast<float>(g.atlas_y + g.height) / ah;
-            const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-            DrawQuadCorners(texture, xy, uv);
+            const SDL_Rect src{g.atlas_x, g.atlas_y, g.width, g.height};
+            DrawTextureRect(texture, src, (gx0 + gx1) / 2, (gy0 + gy1) / 2, gx1 - gx0, gy1 - gy0, 0, false, false);
         }
         pen_x += static_cast<float>(g.advance);
     }

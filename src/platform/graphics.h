@@ -33,6 +33,7 @@ struct TImage {
     int height = 0;
     std::vector<Pixmap> frames;
     std::vector<SDL_Texture*> textures;  // one per frame, null until drawn or after a change
+    std::vector<uint8_t> opaque;         // per frame, known with its texture: every alpha is 255
     ~TImage();
     TImage() = default;
     TImage(const TImage&) = delete;

@@ -1,12 +1,12 @@
 #include "image_decode.h"
 
+#include "system.h"
+
 #include <png.h>
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
@@ -19,13 +19,6 @@ void SetError(std::string* error, const std::string& text) {
 
 bool SizeAcceptable(long long w, long long h) {
     return w > 0 && h > 0 && w <= kMaxImageSide && h <= kMaxImageSide;
-}
-
-bool ReadWholeFile(const std::string& path, std::string* out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 bool IsPNG(const std::string& bytes) {
@@ -164,7 +157,7 @@ bool DecodeImage(const std::string& bytes, Pixmap* out, std::string* error) {
 
 bool DecodeImageFile(const std::string& path, Pixmap* out, std::string* error) {
     std::string bytes;
-    if (!ReadWholeFile(path, &bytes)) {
+    if (!ReadFileBytes(path, &bytes)) {
         *out = Pixmap();
         SetError(error, "cannot read '" + path + "'");
         return false;
@@ -196,7 +189,13 @@ Image CreateImage(int w, int h, int frames) {
 Image LoadImage(const std::string& path) {
     Pixmap pixmap;
     if (!DecodeImageFile(path, &pixmap)) return nullptr;
-    return ImageFromPixmap(pixmap);
+    // Moved, not copied: sprite sheets run to tens of megabytes.
+    auto image = std::make_shared<TImage>();
+    image->width = pixmap.width;
+    image->height = pixmap.height;
+    image->frames.push_back(std::move(pixmap));
+    image->textures.push_back(nullptr);
+    return image;
 }
 
 Image LoadImageFrames(const std::string& path, int tile_w, int tile_h, int count) {

@@ -16,6 +16,7 @@
 #include "dialogue_list.h"
 #include "item.h"
 #include "profile.h"
+#include "quest.h"
 #include "system.h"
 #include "update_list.h"
 
@@ -108,8 +109,14 @@ TEST_F(DialogueDataTest, EveryMenuHasAWayOut) {
             EXPECT_TRUE(way_out) << "dialogue " << d->id << ": menu '" << step.text
                                  << "' has no choice that is always offered and always leaves";
         });
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (!step.choices) return;
+            // Prompts and choice texts are shown as written: tokens are not replaced there.
+            EXPECT_EQ(step.text.find('$'), std::string::npos) << "dialogue " << d->id << ": token in prompt " << step.text;
+        });
         ForEachChoice(d->items, [&](const DialogueChoice& choice) {
             EXPECT_FALSE(choice.text.empty()) << "dialogue " << d->id;
+            EXPECT_EQ(choice.text.find('$'), std::string::npos) << "dialogue " << d->id << ": token in " << choice.text;
             EXPECT_EQ(choice.text.find('|'), std::string::npos) << "choices are single lines: " << choice.text;
         });
     }
@@ -133,6 +140,36 @@ TEST_F(DialogueDataTest, EveryActorThatEntersLeaves) {
             }
         });
     }
+}
+
+// Every item a script names (gifts, notices, conditions) is in the game's item catalogue, and every
+// value a script gives a quest flag has a status in the quest catalogue.
+TEST_F(DialogueDataTest, ScriptsAgreeWithTheCatalogues) {
+    const std::string data = std::string(MOSSMEADOW_SOURCE_DIR) + "/data/";
+    ASSERT_EQ(ItemList::Load(data + "items.xml"), 1);
+    ASSERT_EQ(QuestList::Load(data + "quests.xml"), 1);
+    for (const auto& d : dialogue_list) {
+        auto check_item = [&](const std::string& name) {
+            if (name.empty()) return;
+            EXPECT_NE(ItemList::GetItem(name), nullptr) << "dialogue " << d->id << ": item " << name;
+        };
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (step.item_type == kStepItem) check_item(step.flag);
+            check_item(step.item);
+            if (step.item_type == kStepFlag && step.extra == 0 && step.value != 0 && step.flag.rfind("Quest-", 0) == 0) {
+                const Quest* quest = nullptr;
+                for (const auto& q : quests) {
+                    if (q->name == step.flag) quest = q.get();
+                }
+                ASSERT_NE(quest, nullptr) << "dialogue " << d->id << ": no quest " << step.flag;
+                EXPECT_NE(quest->GetStatus(step.value), nullptr)
+                    << "dialogue " << d->id << ": " << step.flag << " has no status " << step.value;
+            }
+        });
+        ForEachChoice(d->items, [&](const DialogueChoice& choice) { check_item(choice.item); });
+    }
+    QuestList::Destroy();
+    ItemList::Destroy();
 }
 
 // Plays one dialogue to its end: clicks every speech box away and takes a random choice from each

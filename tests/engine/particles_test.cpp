@@ -178,7 +178,9 @@ TEST_F(ParticleTest, DotsDrawAdditiveSquares) {
     Pixmap screen = GrabScreen();
     CloseGraphics();
     const uint32_t dot = screen.ReadPixel(150, 60);
-    EXPECT_NEAR(static_cast<int>((dot >> 16) & 0xFF), 200, 30);  // dot over its half-bright halo
+    // The dot adds onto its half-bright halo: 100 + 200 saturates red; green is 50 + 100.
+    EXPECT_EQ(static_cast<int>((dot >> 16) & 0xFF), 255);
+    EXPECT_NEAR(static_cast<int>((dot >> 8) & 0xFF), 150, 3);
     EXPECT_EQ(screen.ReadPixel(50, 60) & 0xFFFFFF, 0u);
     EXPECT_EQ(screen.ReadPixel(160, 60) & 0xFFFFFF, 0u);
 }

@@ -46,3 +46,13 @@ TEST(ShellScenario, BadArgumentsFailWithStatusTwo) {
     EXPECT_EQ(run.exit_status, 2);
     EXPECT_NE(run.output.find("usage"), std::string::npos);
 }
+
+TEST(ShellScenario, AFatalDataErrorEndsWithStatusOneAndTheMessage) {
+    GameRunner game("shell_fatal");
+    // A data folder without its manifest: the loading fails, the message goes to stderr and the
+    // program must not report success.
+    const GameRun run = game.Run("", {"--frames", "2000", "--data-dir", game.UserDir()});
+    EXPECT_EQ(run.exit_status, 1) << run.output;
+    EXPECT_NE(run.output.find("Error: "), std::string::npos) << run.output;
+    EXPECT_FALSE(game.UserFileExists("Mossmeadow.ini"));  // nothing is saved after a fatal error
+}

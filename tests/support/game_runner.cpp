@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -29,7 +30,8 @@ std::string Quote(const std::string& s) {
 }  // namespace
 
 GameRunner::GameRunner(const std::string& name) {
-    dir_ = TempRoot() + "/mossmeadow_scenario_" + name;
+    // The process id keeps concurrent runs of the suite (other checkouts, ctest -j) apart.
+    dir_ = TempRoot() + "/mossmeadow_scenario_" + name + "_" + std::to_string(getpid());
     std::system(("rm -rf " + Quote(dir_) + " && mkdir -p " + Quote(dir_ + "/user")).c_str());
     user_dir_ = dir_ + "/user";
 }
