@@ -1,0 +1,112 @@
+// The world's locations agree with the rest of the data: every dialogue, location, item and picture
+// a location names exists, and every hotspot picture has pixels to click.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "dialogue_list.h"
+#include "item.h"
+#include "location.h"
+#include "system.h"
+#include "xml.h"
+
+namespace {
+
+const std::string kData = std::string(MOSSMEADOW_SOURCE_DIR) + "/data/";
+
+void ThrowOnFatal(const std::string& text) { throw std::runtime_error(text); }
+
+std::set<int> ManifestImages() {
+    std::set<int> ids;
+    for (const char* manifest : {"common.xml", "extra.xml"}) {
+        std::unique_ptr<xmlNode> root = xmlNode::Load(kData + manifest);
+        if (!root) continue;
+        for (int i = 0; i < root->ChildCount(); i++) {
+            const xmlNode* child = root->GetChild(i);
+            if (child->Name != "image") continue;
+            const int id = child->AttributeInt("id");
+            const int count = child->AttributeInt("number", 1) > 0 ? child->AttributeInt("number", 1) : 1;
+            for (int k = 0; k < count; k++) ids.insert(id + k);
+        }
+    }
+    return ids;
+}
+
+class WorldData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetFatalHandler(ThrowOnFatal);
+        ASSERT_EQ(LocationList::Load(kData + "locations.xml"), 1);
+        ASSERT_EQ(ItemList::Load(kData + "items.xml"), 1);
+        for (const std::string& file : ReadDir(kData + "Dialogues")) {
+            if (file.size() > 4 && file.substr(file.size() - 4) == ".xml") {
+                ASSERT_EQ(DialogueList::Load(kData + "Dialogues/" + file), 1) << file;
+            }
+        }
+    }
+    void TearDown() override {
+        LocationList::Destroy();
+        ItemList::Destroy();
+        DialogueList::Destroy();
+        SetFatalHandler(nullptr);
+    }
+};
+
+}  // namespace
+
+TEST_F(WorldData, EverythingALocationNamesExists) {
+    const std::set<int> images = ManifestImages();
+    ASSERT_FALSE(images.empty());
+    for (const auto& location : locations) {
+        const std::string where = "location " + std::to_string(location->id);
+        EXPECT_TRUE(!(location->bg) || images.count(location->bg)) << where;
+        for (const LocationFile& file : location->files) {
+            EXPECT_GE(file.id, 10000) << where;  // below that the manifest's ids would collide
+            EXPECT_FALSE(images.count(file.id)) << where << " image " << file.id;
+        }
+        std::set<int> hotspot_ids;
+        for (const LocationHotspot& h : location->hotspots) {
+            const std::string what = where + " hotspot " + h.name;
+            EXPECT_TRUE(hotspot_ids.insert(h.id).second) << what << ": id used twice";
+            EXPECT_TRUE(images.count(h.image) || h.image >= 10000) << what;
+            EXPECT_TRUE(!(h.dialogue) || DialogueList::GetDialogue(h.dialogue)) << what;
+            EXPECT_TRUE(!(h.result) || DialogueList::GetDialogue(h.result)) << what;
+            EXPECT_TRUE(!(h.location) || LocationList::GetLocation(h.location)) << what;
+            EXPECT_TRUE(!(!h.item.empty()) || ItemList::GetItem(h.item)) << what;
+            EXPECT_TRUE(!(!h.condition.empty()) || ItemList::GetItem(h.condition)) << what;
+        }
+        for (const auto& action : location->actions) {
+            const std::string what = where + " action on " + action->name;
+            EXPECT_TRUE(!(action->dialogue) || DialogueList::GetDialogue(action->dialogue)) << what;
+            EXPECT_TRUE(!(action->location) || LocationList::GetLocation(action->location)) << what;
+            EXPECT_TRUE(!(!action->item.empty()) || ItemList::GetItem(action->item)) << what;
+        }
+    }
+}
+
+TEST_F(WorldData, EveryStatueHidesOnceAndLeadsToItsFind) {
+    std::set<std::string> statues;
+    for (const auto& location : locations) {
+        for (const LocationHotspot& h : location->hotspots) {
+            if (h.visible.rfind("Statue-", 0) != 0) continue;
+            EXPECT_TRUE(statues.insert(h.visible).second) << h.visible << " hidden twice";
+            EXPECT_EQ(h.value, 0) << h.visible;  // shown until found
+            EXPECT_EQ(h.dialogue, 1900 + std::stoi(h.visible.substr(7))) << h.visible;
+        }
+    }
+    EXPECT_EQ(statues.size(), 13u);
+}
+
+TEST_F(WorldData, ScenesThatDoNotExistYetAreNotReachable) {
+    // The ranch (special 1) and the battle (special 2) have no scenes yet: nothing leads there.
+    for (const auto& location : locations) {
+        for (const LocationHotspot& h : location->hotspots) {
+            if (!h.location) continue;
+            const Location* target = LocationList::GetLocation(h.location);
+            ASSERT_TRUE(target);
+            EXPECT_TRUE(target->special == 0 || target->special == 3) << h.name;
+        }
+    }
+}
