@@ -1,6 +1,5 @@
 // The way into the game: "Play" on the title shows the first chapter's intro, a click goes through
-// it, and the first location starts (and saves); its item hotspot gives its item; Escape opens the
-// game menu over the dimmed location.
+// it, and the first location starts (and saves); its item hotspot gives its item.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -37,7 +36,8 @@ TEST(PlayScenario, PlayShowsTheFirstChapterThenTheCottageAndSavesThere) {
     const std::string text = runner.ReadUserFile("Profiles/Rosalind.sav");
     // Clicked through, the intro still marks its chapter as seen.
     EXPECT_NE(text.find("<flag name=\"A Letter from Grandma\" value=\"1\"/>"), std::string::npos) << text;
-    EXPECT_NE(text.find("<item name=\"Grandma's letter\" number=\"1\"/>"), std::string::npos) << text;
+    // The letter's own dialogue starts at once and blocks saving until it ends, so the pickup shows
+    // here only in the hotspot's report; the dialogue scenario follows the letter into the save.
     EXPECT_NE(run.output.find("Yay, you got Grandma's letter!"), std::string::npos) << run.output;
     EXPECT_TRUE(runner.UserFileExists("menu.png"));
 }
