@@ -24,20 +24,6 @@ const int kHoverSound = 105;
 const int kDialogueClickSound = 104;
 const int kSparkleImage = 16;
 
-// One rising, fading-in sparkle of a burst.
-void SetUpSparkle(DotParticle& p, float speed_min, float speed_max, float dec_min, float dec_max) {
-    p.angle = 270;
-    p.speed = Rnd(speed_min, speed_max);
-    p.alpha = 0;
-    p.max_alpha = 0.5f;
-    p.dec_speed = Rnd(dec_min, dec_max);
-    p.dec_alpha = 0.006f;
-    p.inc_alpha = 0.01f;
-    p.r = Rand(128, 255);
-    p.g = Rand(128, 255);
-    p.b = Rand(128, 255);
-}
-
 // A random int between centre - extent and centre + extent, the bounds truncated toward zero.
 int RandAround(int centre, int size, float share) {
     const float extent = static_cast<float>(size) * share;
@@ -80,7 +66,7 @@ void Hotspot::UpdateSparkle(float delta) {
         auto p = std::make_shared<DotParticle>();
         p->x = static_cast<float>(RandAround(x, w, 0.35f));
         p->y = static_cast<float>(RandAround(y, h, 0.35f));
-        SetUpSparkle(*p, 1, 3, 0.002f, 0.006f);
+        SetUpRisingSparkle(*p, 1, 3, 0.002f, 0.006f);
         ParticleList::AddParticle(p, 1);
     }
     for (int i = 0; i < 2; ++i) {
@@ -89,7 +75,7 @@ void Hotspot::UpdateSparkle(float delta) {
         p->scale = 0.25f;
         p->x = static_cast<float>(RandAround(x, w, 0.25f));
         p->y = static_cast<float>(RandAround(y, h, 0.25f));
-        SetUpSparkle(*p, 2, 3, 0.003f, 0.007f);
+        SetUpRisingSparkle(*p, 2, 3, 0.003f, 0.007f);
         ParticleList::AddParticle(p, 1);
     }
 }

@@ -24,19 +24,6 @@ float Distance(float x1, float y1, float x2, float y2) {
     const float dy = y2 - y1;
     return std::sqrt(dx * dx + dy * dy);
 }
-
-void SetUpMoveSparkle(DotParticle& p, float speed_min, float speed_max, float dec_min, float dec_max) {
-    p.angle = 270;
-    p.speed = Rnd(speed_min, speed_max);
-    p.alpha = 0;
-    p.max_alpha = 0.5f;
-    p.dec_speed = Rnd(dec_min, dec_max);
-    p.dec_alpha = 0.006f;
-    p.inc_alpha = 0.01f;
-    p.r = Rand(128, 255);
-    p.g = Rand(128, 255);
-    p.b = Rand(128, 255);
-}
 }  // namespace
 
 int ClampScroll(float value, int size, int screen) {
@@ -108,7 +95,7 @@ void LocationEvent::EmitMoveSparkles() {
         auto p = std::make_shared<DotParticle>();
         p->x = static_cast<float>(width / 2 - Rand(move_rx - 48, move_rx + 48));
         p->y = static_cast<float>(height / 2 - Rand(move_ry - 48, move_ry + 48));
-        SetUpMoveSparkle(*p, 1, 3, 0.002f, 0.006f);
+        SetUpRisingSparkle(*p, 1, 3, 0.002f, 0.006f);
         ParticleList::AddParticle(p, 1);
     }
     auto p = std::make_shared<ImageParticle>();
@@ -116,7 +103,7 @@ void LocationEvent::EmitMoveSparkles() {
     p->scale = 0.25f;
     p->x = static_cast<float>(width / 2 - Rand(move_rx - 32, move_rx + 32));
     p->y = static_cast<float>(height / 2 - Rand(move_ry - 32, move_ry + 32));
-    SetUpMoveSparkle(*p, 2, 3, 0.003f, 0.007f);
+    SetUpRisingSparkle(*p, 2, 3, 0.003f, 0.007f);
     ParticleList::AddParticle(p, 1);
 }
 

@@ -112,3 +112,16 @@ Particle* ParticleList::GetParticle(const std::string& id) {
 const std::vector<ParticlePtr>& ParticleList::ScreenParticles() { return screen_particles; }
 
 const std::vector<ParticlePtr>& ParticleList::SceneParticles() { return scene_particles; }
+
+void SetUpRisingSparkle(DotParticle& p, float speed_min, float speed_max, float dec_min, float dec_max) {
+    p.angle = 270;
+    p.speed = Rnd(speed_min, speed_max);
+    p.alpha = 0;
+    p.max_alpha = 0.5f;
+    p.dec_speed = Rnd(dec_min, dec_max);
+    p.dec_alpha = 0.006f;
+    p.inc_alpha = 0.01f;
+    p.r = Rand(128, 255);
+    p.g = Rand(128, 255);
+    p.b = Rand(128, 255);
+}

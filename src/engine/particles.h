@@ -76,3 +76,7 @@ public:
     static const std::vector<ParticlePtr>& ScreenParticles();
     static const std::vector<ParticlePtr>& SceneParticles();
 };
+
+// A sparkle that rises and fades in, in a random light colour: the hotspots' and the camera move's
+// glitter. Speed and slowing are drawn from the given ranges.
+void SetUpRisingSparkle(DotParticle& p, float speed_min, float speed_max, float dec_min, float dec_max);
