@@ -20,6 +20,7 @@
 #include "profile.h"
 #include "system.h"
 #include "update_list.h"
+#include "test_game_dir.h"
 
 struct PlayFatal : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -38,15 +39,7 @@ protected:
 
     void SetUp() override {
         SetFatalHandler(ThrowPlayFatal);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = (std::filesystem::temp_directory_path() /
-               ("mossmeadow_play_" + std::to_string(getpid()) + "_" + info->test_suite_name() + "_" + info->name()))
-                  .string();
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir + "/Data");
-        app_dir = dir;
-        user_dir = dir + "/user";
-        std::filesystem::create_directories(user_dir);
+        dir = MakeTestGameDir("mossmeadow_play");
         WritePlayFile(dir + "/items.xml",
                       "<items>\n"
                       "  <item name=\"Lantern\" class=\"Special\" description=\"d\" image=\"5001\"/>\n"

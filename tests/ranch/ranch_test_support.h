@@ -20,6 +20,7 @@
 #include "settings.h"
 #include "system.h"
 #include "xml.h"
+#include "test_game_dir.h"
 
 struct FatalError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -61,15 +62,7 @@ protected:
 
     void SetUp() override {
         SetFatalHandler(ThrowFatal);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = (std::filesystem::temp_directory_path() /
-               ("mossmeadow_ranch_" + std::to_string(getpid()) + "_" + info->test_suite_name() + "_" + info->name()))
-                  .string();
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir + "/Data");
-        app_dir = dir;
-        user_dir = dir + "/user";
-        std::filesystem::create_directories(user_dir);
+        dir = MakeTestGameDir("mossmeadow_ranch");
         WriteAll(dir + "/items.xml", kTestItems);
         ASSERT_EQ(ItemList::Load(dir + "/items.xml"), 1);
         Profile::CleanProfile();

@@ -103,32 +103,6 @@ const Breed kBreeds[13] = {
 
 // ---- geometry helpers --------------------------------------------------------------------------
 
-// A closed ribbon around a centre line through `pts` (x, y pairs), width w0 at the start tapering
-// to w1 at the end.
-void RibbonPath(cairo_t* cr, const std::vector<double>& pts, double w0, double w1) {
-    size_t n = pts.size() / 2;
-    std::vector<double> left, right;
-    for (size_t i = 0; i < n; ++i) {
-        size_t a = i == 0 ? 0 : i - 1;
-        size_t b = i + 1 < n ? i + 1 : n - 1;
-        double dx = pts[2 * b] - pts[2 * a], dy = pts[2 * b + 1] - pts[2 * a + 1];
-        double len = std::hypot(dx, dy);
-        if (len < 1e-6) len = 1;
-        double nx = -dy / len, ny = dx / len;
-        double t = n > 1 ? double(i) / double(n - 1) : 0;
-        double w = (w0 + (w1 - w0) * t) / 2;
-        left.push_back(pts[2 * i] + nx * w);
-        left.push_back(pts[2 * i + 1] + ny * w);
-        right.push_back(pts[2 * i] - nx * w);
-        right.push_back(pts[2 * i + 1] - ny * w);
-    }
-    std::vector<double> ring = left;
-    for (size_t i = n; i-- > 0;) {
-        ring.push_back(right[2 * i]);
-        ring.push_back(right[2 * i + 1]);
-    }
-    SmoothClosedPath(cr, ring);
-}
 
 // Rotated ellipse path.
 void RotEllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle) {

@@ -203,6 +203,9 @@ void WobblyEllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, 
 void SmoothClosedPath(cairo_t* cr, const std::vector<double>& xy);
 // A smooth open curve through the points.
 void SmoothOpenPath(cairo_t* cr, const std::vector<double>& xy);
+// A closed ribbon around a centre line through `pts` (x, y pairs), w0 wide at the start tapering to
+// w1 at the end: tails, legs, hair strands.
+void RibbonPath(cairo_t* cr, const std::vector<double>& pts, double w0, double w1);
 // A hand-drawn straight line: the segment is split into steps and nudged sideways by noise.
 void WobblyLinePath(cairo_t* cr, double x0, double y0, double x1, double y1, double amplitude,
                     Rng& rng);

@@ -82,28 +82,6 @@ void Shade(cairo_t* cr, Rgb c, double x, double y, double reach, double w = kLin
     Outline(cr, w);
 }
 
-void Ribbon(cairo_t* cr, const std::vector<double>& pts, double w0, double w1) {
-    size_t n = pts.size() / 2;
-    std::vector<double> left, right;
-    for (size_t i = 0; i < n; ++i) {
-        size_t a = i == 0 ? 0 : i - 1, b = i + 1 < n ? i + 1 : n - 1;
-        double dx = pts[2 * b] - pts[2 * a], dy = pts[2 * b + 1] - pts[2 * a + 1];
-        double len = std::max(1e-6, std::hypot(dx, dy));
-        double nx = -dy / len, ny = dx / len;
-        double t = n > 1 ? double(i) / double(n - 1) : 0;
-        double w = (w0 + (w1 - w0) * t) / 2;
-        left.push_back(pts[2 * i] + nx * w);
-        left.push_back(pts[2 * i + 1] + ny * w);
-        right.push_back(pts[2 * i] - nx * w);
-        right.push_back(pts[2 * i + 1] - ny * w);
-    }
-    std::vector<double> ring = left;
-    for (size_t i = n; i-- > 0;) {
-        ring.push_back(right[2 * i]);
-        ring.push_back(right[2 * i + 1]);
-    }
-    SmoothClosedPath(cr, ring);
-}
 
 
 void SetSkin(cairo_t* cr, const Look& L) {
@@ -223,7 +201,7 @@ void DrawBrow(cairo_t* cr, const Look& L, const State& st, double ex, double ey,
     }
     std::vector<double> pts = {ex - side * 0.2 * R, ey + inner_y * R, ex + side * 0.02 * R, ey + mid * R,
                                ex + side * 0.22 * R, ey + outer_y * R};
-    Ribbon(cr, pts, L.brow_width * R * 1.2, L.brow_width * R * 0.6);
+    RibbonPath(cr, pts, L.brow_width * R * 1.2, L.brow_width * R * 0.6);
     SetColor(cr, L.brow);
     cairo_fill_preserve(cr);
     Outline(cr, 1.5);
@@ -470,7 +448,7 @@ Look PlayerMale() {
         // A tuft sticking up.
         std::vector<double> tuft = {x + 0.05 * R, y - 1.15 * R, x + 0.2 * R, y - 1.42 * R, x + 0.32 * R,
                                     y - 1.2 * R};
-        Ribbon(cr, tuft, 0.16 * R, 0.03 * R);
+        RibbonPath(cr, tuft, 0.16 * R, 0.03 * R);
         Shade(cr, L.hair, x, y - 1.2 * R, 0.4 * R);
         cairo_move_to(cr, x - 0.5 * R, y - 0.95 * R);
         cairo_curve_to(cr, x - 0.3 * R, y - 1.05 * R, x - 0.1 * R, y - 1.05 * R, x + 0.1 * R, y - 0.98 * R);
@@ -885,7 +863,7 @@ Look HonestHarry() {
         for (int side = -1; side <= 1; side += 2) {
             std::vector<double> m = {x, y, x + side * 0.25 * R, y - 0.05 * R, x + side * 0.38 * R, y - 0.02 * R,
                                      x + side * 0.45 * R, y - 0.16 * R};
-            Ribbon(cr, m, 0.08 * R, 0.02 * R);
+            RibbonPath(cr, m, 0.08 * R, 0.02 * R);
             SetColor(cr, L.hair);
             cairo_fill_preserve(cr);
             Outline(cr, 2);
@@ -1027,7 +1005,7 @@ Look Wildman() {
             cairo_restore(cr);
         }
         std::vector<double> twig = {x + 0.3 * R, y - 1.0 * R, x + 0.8 * R, y - 1.4 * R, x + 1.1 * R, y - 1.5 * R};
-        Ribbon(cr, twig, 9, 4);
+        RibbonPath(cr, twig, 9, 4);
         Shade(cr, kBark, x + 0.7 * R, y - 1.3 * R, 40, 2.2);
     };
     return L;
