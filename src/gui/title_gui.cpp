@@ -235,14 +235,16 @@ void TitleGUI::ActivateName(Button*) {
     const int n = label->y;
 
     name_field = TextFieldControl::Create(512, n + 40, 320, RandomPlayerName(1));
-    portrait = ImageControl::Create(432, n + 72, 1000, 0.45f);
+    // Our portraits are tall head-to-waist pictures: shown small and under the name field so the
+    // field stays readable, with the gender buttons beside the picture.
+    portrait = ImageControl::Create(440, n + 140, 1000, 0.3f);
     Add(portrait);
 
-    male_button = Button::Create(560, n + 76, 420, "Male", 1, SelectMale);
+    male_button = Button::Create(576, n + 108, 420, "Male", 1, SelectMale);
     male_button->SetOver(1);
     Add(male_button);
     male_button->active = 0;  // male is preselected
-    female_button = Button::Create(560, n + 124, 420, "Female", 1, SelectFemale);
+    female_button = Button::Create(576, n + 156, 420, "Female", 1, SelectFemale);
     female_button->SetOver(1);
     Add(female_button);
 

@@ -2,11 +2,14 @@
 // a location names exists, and every hotspot picture has pixels to click.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
 
 #include "dialogue_list.h"
+#include "image_decode.h"
 #include "item.h"
 #include "location.h"
 #include "system.h"
@@ -17,6 +20,20 @@ namespace {
 const std::string kData = std::string(MOSSMEADOW_SOURCE_DIR) + "/data/";
 
 void ThrowOnFatal(const std::string& text) { throw std::runtime_error(text); }
+
+// The manifest entry (id -> path) of every picture, for the tests that need a picture's size.
+std::map<int, std::string> ManifestPaths() {
+    std::map<int, std::string> paths;
+    for (const char* manifest : {"common.xml", "extra.xml"}) {
+        std::unique_ptr<xmlNode> root = xmlNode::Load(kData + manifest);
+        if (!root) continue;
+        for (int i = 0; i < root->ChildCount(); i++) {
+            const xmlNode* child = root->GetChild(i);
+            if (child->Name == "image") paths[child->AttributeInt("id")] = child->AttributeString("path");
+        }
+    }
+    return paths;
+}
 
 std::set<int> ManifestImages() {
     std::set<int> ids;
@@ -109,4 +126,31 @@ TEST_F(WorldData, ScenesThatDoNotExistYetAreNotReachable) {
             EXPECT_TRUE(target->special == 0 || target->special == 3) << h.name;
         }
     }
+}
+
+TEST_F(WorldData, ScrollingLocationsOpenFacingTheWayBack) {
+    // The view is centred on the way back only once a location raises Misc-SetCoords after entry;
+    // that action must come first, before any other action of the location can take the frame.
+    const std::map<int, std::string> paths = ManifestPaths();
+    const std::string built = std::string(MOSSMEADOW_BUILD_DIR) + "/";
+    int scrolling = 0;
+    for (const auto& location : locations) {
+        if (!location->bg || !paths.count(location->bg)) continue;
+        Pixmap bg;
+        if (!DecodeImageFile(built + paths.at(location->bg), &bg)) GTEST_SKIP() << "game data not built";
+        const bool has_portal = std::any_of(location->hotspots.begin(), location->hotspots.end(),
+                                            [](const LocationHotspot& h) { return h.location > 0; });
+        if ((bg.width <= 1024 && bg.height <= 768) || !has_portal) continue;
+        scrolling++;
+        const std::string where = "location " + std::to_string(location->id);
+        ASSERT_FALSE(location->actions.empty()) << where;
+        const Action& first = *location->actions.front();
+        EXPECT_EQ(first.name, "Misc-SetCoords") << where;
+        EXPECT_EQ(first.value, 0) << where;
+        EXPECT_EQ(first.dialogue + first.location, 0) << where;
+        ASSERT_EQ(first.flag_list.size(), 1u) << where;
+        EXPECT_EQ(first.flag_list[0].name, "Misc-SetCoords") << where;
+        EXPECT_EQ(first.flag_list[0].value, 1) << where;
+    }
+    EXPECT_EQ(scrolling, 4);  // the square, the forest edge, the lake shore and the mountain path
 }
