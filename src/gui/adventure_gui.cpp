@@ -257,12 +257,11 @@ void AdventureGUI::ActivateStatus(Button*) {
         values[i]->y = rows[i];
         view->AddControl(values[i], 0, 0, 0, 0);
     }
-    const int view_left = view->x - view->w / 2;
-    const int view_top = view->y - view->h / 2;
-    auto view_button = Button::Create(view_left + 216, view_top + rows[4] - 28, 420, "View", 1,
-                                      [](Button*) { ActivateStatues(); });
-    view_button->x -= view_button->w;
-    view_button->y -= view_button->h;
+    // "View" sits just right of the statue count, on its row (our button plate is too wide for a
+    // fixed spot in the value column: it would cover the count).
+    auto view_button = Button::Create(0, 0, 420, "View", 1, [](Button*) { ActivateStatues(); });
+    view_button->x = view->x - view->w / 2 + 224 + statue_value->w + 12 + view_button->w / 2;
+    view_button->y = view->y - view->h / 2 + rows[4] + statue_value->h / 2;
     view_button->SetOver(1);
     Add(view_button);
 
@@ -322,10 +321,12 @@ void AdventureGUI::ActivateInventory(Button*) {
     for (const auto& item : inventory) {
         const int cx = 32 + 64 * (index % 4);
         const int cy = 32 + 64 * (index / 4);
-        view->AddControl(Child(ImageControl::Create(cx, cy, 639, 1.0f)), 0, 0, 1, 0);
+        // Cells count with their own (centred) positions, so a fifth row grows the content and
+        // the view scrolls to it.
+        view->AddControl(Child(ImageControl::Create(cx, cy, 639, 1.0f)), 0, 0, 0, 1);
         auto cell = Child(ItemControl::Create(cx, cy, item->name));
         cell->description = description;
-        view->AddControl(cell, 0, 0, 1, 0);
+        view->AddControl(cell, 0, 0, 0, 1);
         ++index;
     }
 }

@@ -230,4 +230,35 @@ TEST_F(AdventureGuiTest, AwardPopUpAndInventoryAndStatusWindows) {
     awards.clear();
 }
 
+TEST_F(AdventureGuiTest, InventoryScrollsOnceAFifthRowOfItemsExists) {
+    // Sixteen cells fill the view; a seventeenth kind of item starts a fifth row the player must be
+    // able to scroll to.
+    std::string catalogue = "<items>\n";
+    for (int i = 1; i <= 17; ++i) {
+        catalogue += "  <item name=\"Thing " + std::to_string(i) + "\" class=\"Food\" description=\"d\" image=\"5001\"/>\n";
+    }
+    WritePlayFile(dir + "/many.xml", catalogue + "</items>\n");
+    ItemList::Destroy();
+    ASSERT_EQ(ItemList::Load(dir + "/many.xml"), 1);
+    AddPicture(639, 64, 64);
+    auto inventory_view = [] {  // the newest window's view: closed ones may still be fading out
+        ScrollControl* newest = nullptr;
+        for (const ControlPtr& c : gui_controls) {
+            if (auto* view = dynamic_cast<ScrollControl*>(c.get())) newest = view;
+        }
+        return newest;
+    };
+    for (int i = 1; i <= 16; ++i) Profile::AddItem("Thing " + std::to_string(i), 1);
+    AdventureGUI::ActivateInventory();
+    ASSERT_TRUE(inventory_view());
+    EXPECT_EQ(inventory_view()->ch, 256);
+    EXPECT_EQ(inventory_view()->h, 256);  // fits exactly: nothing to scroll
+
+    Profile::AddItem("Thing 17", 1);
+    AdventureGUI::ActivateInventory();
+    ASSERT_TRUE(inventory_view());
+    EXPECT_EQ(inventory_view()->ch, 320);
+    EXPECT_NE(inventory_view()->up, nullptr);  // the arrows appear
+}
+
 }  // namespace

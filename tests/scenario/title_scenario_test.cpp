@@ -3,16 +3,14 @@
 // player, deleting the only profile, and the question before a profile is replaced.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <memory>
 #include <string>
 
 #include "font.h"
 #include "font_list.h"
-#include <fstream>
 #include "game_runner.h"
+#include "scenario_script.h"
 #include "system.h"
 #include "xml.h"
 
@@ -22,21 +20,8 @@ namespace {
 // loading screen and the title's fade-in take a few hundred; this leaves a wide margin.
 constexpr int kToDialog = 900;
 
-void MkdirFor(const std::string& path) { CreateDir(path); }
-
-// Several checkouts on one machine may run these tests at once: each run gets its own folder.
-std::string RunnerName(const std::string& name) { return name + "_" + std::to_string(getpid()); }
-
-bool GameAvailable() { return GameRunner::DataAvailable() && FileExists(MOSSMEADOW_BINARY); }
-
 // Clicks away both splash pictures, then waits until the title menu has settled.
-std::string Opening() { return "wait 10\nclick 20 20\nwait 90\nclick 20 20\nwait " + std::to_string(kToDialog) + "\n"; }
-
-// A click as a player makes it: the pointer rests on the button before the press.
-std::string Click(int x, int y) {
-    const std::string at = std::to_string(x) + " " + std::to_string(y);
-    return "move " + at + "\nwait 5\nclick " + at + "\n";
-}
+std::string Opening() { return SkipSplash(kToDialog); }
 
 std::unique_ptr<xmlNode> ReadXml(const GameRunner& runner, const std::string& relative) {
     return xmlNode::LoadString(runner.ReadUserFile(relative));
@@ -51,15 +36,9 @@ int ClickHereX(const std::string& name) {
     return 1024 - std::max(tw + 6, 112) + tw / 2;
 }
 
-// Puts a saved player into the user folder, named by the options file, as an earlier run leaves it.
+// A saved player who has not started playing yet, named by the options file.
 void SeedProfile(const GameRunner& runner, const std::string& name, float time) {
-    MkdirFor(runner.UserDir() + "/Profiles");
-    std::ofstream(runner.UserDir() + "/Profiles/" + name + ".sav", std::ios::binary)
-        << "<?xml version=\"1.0\"?>\r\n<profile rev=\"3\" time=\"" << time
-        << "\" percent=\"0\" location=\"1\" image=\"1005\" pitch=\"1.25000000\" name=\"" << name
-        << "\">\r\n</profile>\r\n";
-    std::ofstream(runner.UserDir() + "/Mossmeadow.ini", std::ios::binary)
-        << "<?xml version=\"1.0\"?>\r\n<options>\r\n  <profile name=\"" << name << "\"/>\r\n</options>\r\n";
+    SeedSavedPlayer(runner, name, "1", "", time);
 }
 
 bool NamesProfile(const GameRunner& runner, const std::string& name) {
@@ -70,8 +49,8 @@ bool NamesProfile(const GameRunner& runner, const std::string& name) {
 // and a typed name with Enter becomes the save. A second run greets that player: the profile is
 // loaded and active (its play time goes on and is saved), and no dialog asks for a name.
 TEST(TitleScenario, NewPlayerIsAskedForANameThenGreeted) {
-    if (!GameAvailable()) GTEST_SKIP() << "game or data not built";
-    GameRunner runner(RunnerName("title_new_player"));
+    if (!GameRunner::DataAvailable()) GTEST_SKIP() << "game or data not built";
+    GameRunner runner("title_new_player");
     GameRun run = runner.Run(Opening() + "type Rosalind\\n\nwait 60\nquit\n");
     ASSERT_EQ(run.exit_status, 0) << run.output;
     ASSERT_TRUE(runner.UserFileExists("Profiles/Rosalind.sav")) << run.output;
@@ -95,13 +74,13 @@ TEST(TitleScenario, NewPlayerIsAskedForANameThenGreeted) {
 
 // Deleting the only profile leaves no player, so "Back" leads into the character dialog.
 TEST(TitleScenario, DeletingTheOnlyProfileLeadsBackToTheCharacterDialog) {
-    if (!GameAvailable()) GTEST_SKIP() << "game or data not built";
-    GameRunner runner(RunnerName("title_delete_only"));
+    if (!GameRunner::DataAvailable()) GTEST_SKIP() << "game or data not built";
+    GameRunner runner("title_delete_only");
     SeedProfile(runner, "Rosalind", 9000);
-    const std::string script = Opening() + Click(ClickHereX("Rosalind"), 736) + "wait 80\n" +
-                               Click(280, 304) + "wait 80\n" +  // the card's "Delete"
-                               Click(448, 398) + "wait 80\n" +  // "OK" on "Really delete profile?"
-                               Click(512, 416) + "wait 120\n" +  // "Back": no profile, so the dialog opens
+    const std::string script = Opening() + ClickAt(ClickHereX("Rosalind"), 736) + "wait 80\n" +
+                               ClickAt(280, 304) + "wait 80\n" +  // the card's "Delete"
+                               ClickAt(448, 398) + "wait 80\n" +  // "OK" on "Really delete profile?"
+                               ClickAt(512, 416) + "wait 120\n" +  // "Back": no profile, so the dialog opens
                                "type Newbie\\n\nwait 60\nquit\n";
     const GameRun run = runner.Run(script);
     ASSERT_EQ(run.exit_status, 0) << run.output;
@@ -113,14 +92,14 @@ TEST(TitleScenario, DeletingTheOnlyProfileLeadsBackToTheCharacterDialog) {
 // A name that exists asks "Delete old profile with same name?": "Cancel" keeps the old save (and,
 // with no player active, the dialog comes back), "OK" replaces it with a fresh profile.
 TEST(TitleScenario, ExistingNameAsksBeforeReplacingTheProfile) {
-    if (!GameAvailable()) GTEST_SKIP() << "game or data not built";
-    GameRunner runner(RunnerName("title_same_name"));
+    if (!GameRunner::DataAvailable()) GTEST_SKIP() << "game or data not built";
+    GameRunner runner("title_same_name");
     SeedProfile(runner, "Rosalind", 9000);
-    const std::string to_dialog = Opening() + Click(ClickHereX("Rosalind"), 736) + "wait 80\n" +
-                                  Click(512, 256) + "wait 80\n";  // the empty card's "Create"
+    const std::string to_dialog = Opening() + ClickAt(ClickHereX("Rosalind"), 736) + "wait 80\n" +
+                                  ClickAt(512, 256) + "wait 80\n";  // the empty card's "Create"
     const std::string shot = runner.UserDir() + "/question.png";
     GameRun run = runner.Run(to_dialog + "type Rosalind\\n\nwait 80\nscreenshot " + shot + "\n" +
-                             Click(576, 398) + "wait 120\ntype Other\\n\nwait 60\nquit\n");
+                             ClickAt(576, 398) + "wait 120\ntype Other\\n\nwait 60\nquit\n");
     ASSERT_EQ(run.exit_status, 0) << run.output;
     EXPECT_TRUE(runner.UserFileExists("question.png"));
     std::unique_ptr<xmlNode> kept = ReadXml(runner, "Profiles/Rosalind.sav");
@@ -131,8 +110,8 @@ TEST(TitleScenario, ExistingNameAsksBeforeReplacingTheProfile) {
     EXPECT_TRUE(NamesProfile(runner, "Other")) << runner.ReadUserFile("Mossmeadow.ini");
 
     // With Other.sav and Rosalind.sav the empty card is the third.
-    run = runner.Run(Opening() + Click(ClickHereX("Other"), 736) + "wait 80\n" + Click(800, 256) +
-                     "wait 80\ntype Rosalind\\n\nwait 80\n" + Click(448, 398) + "wait 60\nquit\n");
+    run = runner.Run(Opening() + ClickAt(ClickHereX("Other"), 736) + "wait 80\n" + ClickAt(800, 256) +
+                     "wait 80\ntype Rosalind\\n\nwait 80\n" + ClickAt(448, 398) + "wait 60\nquit\n");
     ASSERT_EQ(run.exit_status, 0) << run.output;
     std::unique_ptr<xmlNode> fresh = ReadXml(runner, "Profiles/Rosalind.sav");
     ASSERT_TRUE(fresh);

@@ -73,5 +73,6 @@ bool GameRunner::UserFileExists(const std::string& relative) const {
 
 bool GameRunner::DataAvailable() {
     struct stat st;
-    return stat((std::string(MOSSMEADOW_BUILD_DIR) + "/Data/common.xml").c_str(), &st) == 0;
+    return stat((std::string(MOSSMEADOW_BUILD_DIR) + "/Data/common.xml").c_str(), &st) == 0 &&
+           stat(MOSSMEADOW_BINARY, &st) == 0;
 }

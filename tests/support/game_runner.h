@@ -20,7 +20,7 @@ public:
     const std::string& UserDir() const { return user_dir_; }
     std::string ReadUserFile(const std::string& relative) const;
     bool UserFileExists(const std::string& relative) const;
-    // True when the generated game data exists (scenario tests skip without it).
+    // True when the game and its generated data are built (scenario tests skip without them).
     static bool DataAvailable();
 
 private:
