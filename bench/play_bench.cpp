@@ -20,6 +20,7 @@
 #include "loader.h"
 #include "location_event.h"
 #include "particles.h"
+#include "pause_overlay.h"
 #include "profile.h"
 #include "settings.h"
 #include "shell.h"
@@ -61,8 +62,15 @@ void BuildPlayer() {
     location = 2;
 }
 
+// Runs loading frames as the frame loop does (the loading screen fades in before the first file).
 void FinishLoading() {
-    while (!Loader::Done()) Loader::Update(1);
+    for (int frame = 0; !Loader::Done() && frame < 100000; ++frame) {
+        screen_fade.Update(1);
+        fade_level = static_cast<int>(screen_fade.Get() * 255);
+        Cls();
+        Loader::Update(1);
+        Flip();
+    }
 }
 
 void BM_LocationFrame(benchmark::State& state) {
