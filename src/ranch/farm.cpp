@@ -183,12 +183,13 @@ int Farm::PreState(float delta) {
 int Farm::StateNormal(float delta) {
     dragging = selected_animal || selected_item || selected_store ? 1 : 0;
     if (!selected_animal) {
-        if (GameEvent::StateNormal(delta)) return 1;
+        const int handled = GameEvent::StateNormal(delta);
         // A hotspot or an action started a dialogue or a location change: nothing stays held.
-        if (game_state != kStateNormal) {
+        if (game_state == kStateDialogue || game_state == kStateExit) {
             CancelDrag();
             return 1;
         }
+        if (handled) return 1;
     }
     if (farm_window_open) return 0;
     position_alpha.Update(delta);
