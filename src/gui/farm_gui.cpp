@@ -49,6 +49,7 @@ const int kBarLeft = 736;
 const int kLabelX = 576;
 const int kValueX = 672;
 const int kIconWrapX = 792;
+const int kIconLine = 32;  // height of a line of half-size item icons
 
 // The change a need must exceed before its arrow shows.
 const float kFoodThreshold = 0.005f;
@@ -232,9 +233,11 @@ void FarmGUI::ActivateAnimal(std::shared_ptr<Animal> animal) {
         background->cr = background->cg = background->cb = tint;
         return Add(ImagePartControl::Create(0, top + 16, image, 0, 0, 0, 32), 0);
     };
+    // The icons of a likes or dislikes row, four to a line; the number of lines past the first.
     auto icons = [&animal](int top, bool likes) {
         int cx = kValueX;
         int iy = top;
+        int extra_lines = 0;
         for (const auto& item : items_catalogue) {
             const int category = animal->ItemCategory(*item);
             if (!(likes ? animal->Likes(category) : animal->Dislikes(category))) continue;
@@ -242,10 +245,15 @@ void FarmGUI::ActivateAnimal(std::shared_ptr<Animal> animal) {
             icon->scale = 0.5f;
             cx = static_cast<int>(static_cast<float>(cx) + static_cast<float>(ImageList::GetWidth(item->image)) * 0.5f + 4);
             if (cx > kIconWrapX) {
+                // A further line goes below the whole first one: half-size icons are 32 high, and
+                // a step of half that would cover the icons above.
                 cx = kValueX;
-                iy += 16;
+                iy += kIconLine;
+                extra_lines++;
             }
         }
+        // A line opened for icons that never came does not count.
+        return cx == kValueX && extra_lines > 0 ? extra_lines - 1 : extra_lines;
     };
 
     int top = label("Gender:", 8).first;
@@ -268,9 +276,9 @@ void FarmGUI::ActivateAnimal(std::shared_ptr<Animal> animal) {
     last_health = animal->health;
     UpdateStatus();
     top = label("Likes:", 0).first;
-    icons(top, true);
+    y += icons(top, true) * kIconLine;
     top = label("Dislikes:", 16).first;
-    icons(top, false);
+    y += icons(top, false) * kIconLine;
     const auto value_row = label("Value:", 0);
     value_text = value(value_row.first, "$" + std::to_string(animal->price));
 

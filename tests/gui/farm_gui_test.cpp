@@ -302,7 +302,7 @@ TEST_F(FarmGuiTest, APregnantAnimalShowsTheMinutesToDelivery) {
     EXPECT_TRUE(Label("Child delivery in 2 min"));
 }
 
-TEST_F(FarmGuiTest, LikesAndDislikesShowHalfSizeIconsFourToALine) {
+TEST_F(FarmGuiTest, LikesAndDislikesShowHalfSizeIconsFourToALineWithoutCoveringEachOther) {
     auto beast = AddRanchAnimal(12, 0, 1, "Grim");
     FarmGUI::ActivateAnimal(beast);
     // A Wild Beast likes meat and dislikes apples, nuts and berries, grass and mushrooms.
@@ -316,7 +316,7 @@ TEST_F(FarmGuiTest, LikesAndDislikesShowHalfSizeIconsFourToALine) {
     const struct {
         const char* name;
         int x, y;
-    } expected[] = {{"Apple", 688, 16}, {"Acorns", 724, 16}, {"Berries", 760, 16}, {"Grass", 796, 16}, {"Mushroom", 688, 32}};
+    } expected[] = {{"Apple", 688, 16}, {"Acorns", 724, 16}, {"Berries", 760, 16}, {"Grass", 796, 16}, {"Mushroom", 688, 48}};
     for (const auto& e : expected) {
         const auto icon = ImagesOf(ItemList::GetItem(e.name)->image);
         ASSERT_EQ(icon.size(), 1u) << e.name;
@@ -326,6 +326,19 @@ TEST_F(FarmGuiTest, LikesAndDislikesShowHalfSizeIconsFourToALine) {
     // Things that are not food are neither liked nor disliked.
     EXPECT_TRUE(ImagesOf(ItemList::GetItem("Compass")->image).empty());
     EXPECT_TRUE(ImagesOf(ItemList::GetItem("Small fish")->image).empty());
+    // The second line pushes the value row down by a line; one line leaves it where it was.
+    EXPECT_EQ(Label("Value:")->y, dislikes_y + Label("Dislikes:")->h + 16 + 32);
+    auto calf = AddRanchAnimal(0, 1, 1, "Calf");  // a Bovine dislikes three things: one line
+    FarmGUI::ActivateAnimal(calf);
+    TextControl* value = nullptr;
+    TextControl* dislikes = nullptr;
+    for (TextControl* t : All<TextControl>()) {
+        if (t->remove) continue;
+        if (t->text == "Value:") value = t;
+        if (t->text == "Dislikes:") dislikes = t;
+    }
+    ASSERT_TRUE(value && dislikes);
+    EXPECT_EQ(value->y, dislikes->y + dislikes->h + 16);
 }
 
 TEST_F(FarmGuiTest, ALargeAnimalIsShownWithItsLargerSideAt350) {
