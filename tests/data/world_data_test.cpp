@@ -154,3 +154,45 @@ TEST_F(WorldData, ScrollingLocationsOpenFacingTheWayBack) {
     }
     EXPECT_EQ(scrolling, 4);  // the square, the forest edge, the lake shore and the mountain path
 }
+
+TEST_F(WorldData, TheRanchKeepsItsHotspotsClearAndTellsOfEveryRepair) {
+    const Location* ranch = LocationList::GetLocation(3);
+    ASSERT_TRUE(ranch);
+    EXPECT_EQ(ranch->special, 1);
+    const std::map<int, std::string> paths = ManifestPaths();
+    const std::string built = std::string(MOSSMEADOW_BUILD_DIR) + "/";
+    bool way_back = false;
+    for (const LocationHotspot& h : ranch->hotspots) {
+        way_back = way_back || h.location == 2;
+        Pixmap picture;
+        if (!paths.count(h.image) || !DecodeImageFile(built + paths.at(h.image), &picture)) GTEST_SKIP() << "game data not built";
+        const int left = h.x - picture.width / 2, right = h.x + picture.width / 2;
+        const int top = h.y - picture.height / 2, bottom = h.y + picture.height / 2;
+        // Clear of the item rows and storage (x 280-904, y 32-176), the corner buttons and the
+        // pens (x 248-876, y 284-604 with the animals' reach).
+        EXPECT_FALSE(left < 904 && right > 280 && top < 176 && bottom > 32) << h.name;
+        EXPECT_FALSE(left < 240 && top < 220) << h.name;
+        EXPECT_FALSE(left < 876 && right > 248 && top < 604 && bottom > 284) << h.name;
+    }
+    EXPECT_TRUE(way_back);
+    // Every flag the ranch interface raises for the story is answered by an action there, and the
+    // mood tip clears its trigger in the action itself (a skipped tip never runs to clear it).
+    std::set<std::string> answered;
+    for (const auto& action : ranch->actions) {
+        if (action->value != 1 || !action->dialogue) continue;
+        answered.insert(action->name);
+        if (action->name == "T13") {
+            ASSERT_EQ(action->flag_list.size(), 1u);
+            EXPECT_EQ(action->flag_list[0].name, "T13");
+            EXPECT_EQ(action->flag_list[0].value, 0);
+        }
+    }
+    for (const char* flag : {"DoLitter", "UpgradedOneDialogue", "UpgradedTwoDialogue", "UpgradedThreeDialogue", "T13", "F2"}) {
+        EXPECT_TRUE(answered.count(flag)) << flag;
+    }
+    // The square's road leads there.
+    const Location* square = LocationList::GetLocation(2);
+    ASSERT_TRUE(square);
+    EXPECT_TRUE(std::any_of(square->hotspots.begin(), square->hotspots.end(),
+                            [](const LocationHotspot& h) { return h.location == 3; }));
+}
