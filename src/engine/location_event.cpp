@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "audio_list.h"
+#include "battle.h"
 #include "chapter.h"
 #include "farm.h"
 #include "font.h"
@@ -45,10 +46,12 @@ void LocationEvent::Create() {
     const Location* target = LocationList::GetLocation(location);
     if (!target) Fatal("Error: Location " + std::to_string(location) + " does not exist!");
     if (target->special > 0) {
-        // The battle (2) is a scene of its own that is not part of this build yet: reaching it is
-        // the unsupported-id error rather than a wrong scene.
         if (target->special == 1) {
             Farm::Create();
+            return;
+        }
+        if (target->special == 2) {
+            Battle::Create();
             return;
         }
         if (target->special == 3) {

@@ -117,7 +117,8 @@ TEST_F(WorldData, EveryStatueHidesOnceAndLeadsToItsFind) {
 }
 
 TEST_F(WorldData, ScenesThatDoNotExistYetAreNotReachable) {
-    // The battle (special 2) has no scene yet: nothing leads there. The ranch (special 1) does.
+    // The ranch (special 1) is reached by hotspots; the battle (special 2) only through the lookout's
+    // dialogue once a fighter is chosen (without an animal it cannot start), so no hotspot leads there.
     for (const auto& location : locations) {
         for (const LocationHotspot& h : location->hotspots) {
             if (!h.location) continue;
