@@ -49,7 +49,7 @@ int MoveTo(Animal& animal, int x, int y) {
 // The first placed ranch animal under the pointer other than `except`.
 std::shared_ptr<Animal> AnimalUnderPointer(const Animal* except) {
     for (const auto& a : animals) {
-        if (a.get() != except && Placed(*a) && a->MouseOver(0, 0, a->scale)) return a;
+        if (a.get() != except && StandsInPen(*a) && a->MouseOver(0, 0, a->scale)) return a;
     }
     return nullptr;
 }
@@ -64,7 +64,7 @@ int PenTaken(int pen, const Animal* ignore) {
 std::string CountText(int number) { return "x " + std::to_string(number); }
 }  // namespace
 
-int Placed(const Animal& animal) { return animal.position >= 0 && animal.position < Farm::kPens; }
+int StandsInPen(const Animal& animal) { return animal.position >= 0 && animal.position < Farm::kPens; }
 
 void Farm::Create() {
     auto farm = std::make_unique<Farm>();
@@ -84,7 +84,7 @@ void Farm::SetLevel(int upgrade) {
 void Farm::PositionAnimals() {
     for (const auto& a : animals) {
         // A pen number outside the nine pens (a damaged save) counts as no pen.
-        if (!Placed(*a)) {
+        if (!StandsInPen(*a)) {
             a->position = -1;
             for (int k = 0; k < nr_positions; ++k) {
                 if (!PenTaken(k, nullptr)) {
@@ -93,7 +93,7 @@ void Farm::PositionAnimals() {
                 }
             }
         }
-        if (a != selected_animal && Placed(*a)) {
+        if (a != selected_animal && StandsInPen(*a)) {
             a->x = position_x[a->position];
             a->y = position_y[a->position];
         }
@@ -221,7 +221,7 @@ int Farm::StateNormal(float delta) {
 
 void Farm::PressNothingHeld() {
     for (const auto& a : animals) {
-        if (!Placed(*a) || !a->MouseOver(0, 0, a->scale)) continue;
+        if (!StandsInPen(*a) || !a->MouseOver(0, 0, a->scale)) continue;
         if (a->clicked > 0) {
             a->clicked = 0;
             AdventureGUI::Deactivate();
@@ -386,7 +386,7 @@ void Farm::ReleaseAnimal() {
             UpdateItems();
             stored = 1;
         }
-        if (!stored && Placed(a)) MoveTo(a, position_x[a.position], position_y[a.position]);
+        if (!stored && StandsInPen(a)) MoveTo(a, position_x[a.position], position_y[a.position]);
     }
     a.alpha.Set(1, 25);
     selected_animal.reset();
@@ -400,7 +400,7 @@ void Farm::CancelDrag() {
         selected_store.reset();
     }
     if (selected_animal) {
-        if (Placed(*selected_animal)) {
+        if (StandsInPen(*selected_animal)) {
             MoveTo(*selected_animal, position_x[selected_animal->position], position_y[selected_animal->position]);
         }
         selected_animal->alpha.Set(1, 25);
@@ -437,7 +437,7 @@ void Farm::DrawPostBg() {
         for (int slot = 0; slot < 2; ++slot) DrawRect(static_cast<float>(SlotX(slot) - 32), 112, 64, 64);
     }
     for (const auto& a : animals) {
-        if (Placed(*a) || a == selected_animal) a->Draw();
+        if (StandsInPen(*a) || a == selected_animal) a->Draw();
     }
     SetBlend(ALPHABLEND);
     SetScale(1, 1);

@@ -70,4 +70,4 @@ private:
 
 // 1 when the animal stands in a pen (an animal for which no pen was free is neither drawn nor
 // touched on the ranch).
-int Placed(const Animal& animal);
+int StandsInPen(const Animal& animal);

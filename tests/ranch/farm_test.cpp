@@ -45,7 +45,7 @@ TEST_F(FarmTest, AnimalsWithoutAPenTakeTheLowestFreeOneUntilNoneIsLeft) {
     EXPECT_EQ(first->y, 556);
     EXPECT_EQ(second->x, 428);
     EXPECT_EQ(second->y, 332);
-    EXPECT_FALSE(Placed(*homeless));
+    EXPECT_FALSE(StandsInPen(*homeless));
     // An animal without a pen cannot be picked up where it happens to be.
     MoveTo(homeless->x, homeless->y);
     Frame(farm, 0);
