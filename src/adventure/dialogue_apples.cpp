@@ -38,9 +38,8 @@ DialogueApple::~DialogueApple() {
 
 std::unique_ptr<DialogueApple> DialogueApple::Create() {
     auto game = std::make_unique<DialogueApple>();
-    game->alpha.Set(1, 100);
+    StartGatheringFrame(game->alpha, game->line);
     game->bar_alpha.Set(1, 100);
-    game->line.Set(static_cast<float>(virtual_width / 2), 100);
     auto owned = Profile::GetItem("Apple");
     game->total_apples = owned ? owned->number : 0;
     game->UpdateBarTip();

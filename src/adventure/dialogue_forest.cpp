@@ -23,6 +23,8 @@ constexpr int kCrownTries = 16;
 constexpr int kGroundTries = 1000;
 constexpr int kLensSource = 96;    // square of the full-size picture under the pointer
 constexpr float kLensScale = 1.5f;
+constexpr int kLensGlassRadius = 74;  // reaches just under the lens picture's rim (radius 72 to 88)
+constexpr int kLensBand = 3;
 
 int Owned(const char* name) {
     auto item = Profile::GetItem(name);
@@ -159,22 +161,37 @@ void DialogueForest::DrawLens() const {
     const int sx = std::clamp((mouse_x - Left()) * 2 - kLensSource / 2, 0, std::max(0, picture_w - kLensSource));
     const int sy = std::clamp((mouse_y - Top()) * 2 - kLensSource / 2, 0, std::max(0, picture_h - kLensSource));
     const int half = static_cast<int>(kLensSource * kLensScale) / 2;
-    // The magnified view and the finds in it stay inside the lens.
-    SetViewport(mouse_x - half, mouse_y - half, 2 * half, 2 * half);
-    SetBlend(ALPHABLEND);
-    SetColor(255, 255, 255);
-    SetAlpha(a);
-    SetScale(kLensScale, kLensScale);
-    ImageList::DrawSimpleRect(kForestImage, sx, sy, kLensSource, kLensSource, static_cast<float>(mouse_x),
-                              static_cast<float>(mouse_y));
+    // The finds near enough to show, with their opacity.
+    struct Shown {
+        const ForestLocation* spot;
+        float dx, dy, opacity;
+    };
+    std::vector<Shown> shown;
     for (const ForestLocation& spot : items) {
         const float dx = static_cast<float>(Left() + spot.x - mouse_x);
         const float dy = static_cast<float>(Top() + spot.y - mouse_y);
-        const float shown = 1 - std::sqrt(dx * dx + dy * dy) / 24;
-        if (shown <= 0) continue;
-        SetAlpha(shown * a);
-        SetScale(kLensScale * static_cast<float>(spot.dir), kLensScale);
-        ImageList::DrawSimple(spot.image, mouse_x + 2.85f * dx, mouse_y + 2.85f * dy);
+        const float opacity = 1 - std::sqrt(dx * dx + dy * dy) / 24;
+        if (opacity > 0) shown.push_back({&spot, dx, dy, opacity * a});
+    }
+    // The magnified view and the finds in it fill the round glass: they are drawn in thin bands,
+    // each clipped to the circle's width there (the lens's rim covers the bands' stepped ends).
+    SetBlend(ALPHABLEND);
+    SetColor(255, 255, 255);
+    for (int band = 0; band < 2 * half; band += kLensBand) {
+        const int near_centre = std::min(std::abs(band - half), std::abs(band + kLensBand - half));
+        const int reach = kLensGlassRadius * kLensGlassRadius - near_centre * near_centre;
+        if (reach <= 0) continue;
+        const int chord = static_cast<int>(std::sqrt(static_cast<float>(reach)));
+        SetViewport(mouse_x - chord, mouse_y - half + band, 2 * chord, kLensBand);
+        SetAlpha(a);
+        SetScale(kLensScale, kLensScale);
+        ImageList::DrawSimpleRect(kForestImage, sx, sy, kLensSource, kLensSource, static_cast<float>(mouse_x),
+                                  static_cast<float>(mouse_y));
+        for (const Shown& find : shown) {
+            SetAlpha(find.opacity);
+            SetScale(kLensScale * static_cast<float>(find.spot->dir), kLensScale);
+            ImageList::DrawSimple(find.spot->image, mouse_x + 2.85f * find.dx, mouse_y + 2.85f * find.dy);
+        }
     }
     SetViewport(0, 0, kVirtualWidth, kVirtualHeight);
     SetScale(1, 1);

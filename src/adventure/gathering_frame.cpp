@@ -39,6 +39,8 @@ int UpdateGatheringTimer(float delta, float& time, int& finish, Interpolation& a
 }
 
 void StartGatheringFrame(Interpolation& alpha, Interpolation& line) {
+    // The scene dims behind the game, as behind a shop; it brightens again when the dialogue ends.
+    screen_fade.Set(kGatheringSceneFade, 50);
     alpha.Set(1, 100);
     line.Set(static_cast<float>(virtual_width / 2), 100);
 }

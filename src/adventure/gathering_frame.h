@@ -7,6 +7,8 @@
 
 #include "primitives.h"
 
+// The scene's brightness behind a game.
+constexpr float kGatheringSceneFade = 0.5f;
 // Sound of the timer running out.
 constexpr int kTimeUpSound = 108;
 
@@ -15,8 +17,8 @@ constexpr int kTimeUpSound = 108;
 // 200. Returns 1 on that frame only.
 int UpdateGatheringTimer(float delta, float& time, int& finish, Interpolation& alpha);
 
-// Both fades of the frame have been set up: `alpha` fades in over 100, `line` (the underline's half
-// length) grows to half the screen width over 100.
+// Sets up the frame's fades: `alpha` fades in over 100, `line` (the underline's half length) grows
+// to half the screen width over 100, and the scene behind dims.
 void StartGatheringFrame(Interpolation& alpha, Interpolation& line);
 
 // The instruction in font 2, centred, white over a black shadow, with a black underline of half
