@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "audio_list.h"
+#include "battle.h"
 #include "chapter.h"
 #include "font.h"
 #include "font_list.h"
@@ -44,8 +45,12 @@ void LocationEvent::Create() {
     const Location* target = LocationList::GetLocation(location);
     if (!target) Fatal("Error: Location " + std::to_string(location) + " does not exist!");
     if (target->special > 0) {
-        // The ranch (1) and the battle (2) are scenes of their own that are not part of this build
-        // yet: reaching one is the unsupported-id error rather than a wrong scene.
+        // The ranch (1) is a scene of its own that is not part of this build yet: reaching it is
+        // the unsupported-id error rather than a wrong scene.
+        if (target->special == 2) {
+            Battle::Create();
+            return;
+        }
         if (target->special == 3) {
             Win::Create();
             return;
