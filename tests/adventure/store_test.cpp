@@ -90,7 +90,7 @@ TEST_F(StoreTest, TheWindowShowsTitleGreetingMoneyAndRowsOneUnderAnother) {
     auto* money = dynamic_cast<Button*>(store->controls[4].get());
     ASSERT_NE(money, nullptr);
     EXPECT_EQ(money->text, "1234");
-    EXPECT_EQ(money->x - money->w / 2, 512 - 112 - (money->w % 2));  // left-aligned beside the coin
+    EXPECT_EQ(money->x, 512 - 112 + money->w / 2);  // left-aligned beside the coin
     EXPECT_EQ(screen_fade.destination, 0.5f);
     const auto buttons = BuyButtons(*store);
     ASSERT_EQ(buttons.size(), 2u);
