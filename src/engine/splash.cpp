@@ -4,7 +4,7 @@
 
 #include "chapter.h"
 #include "dialogue_list.h"
-
+#include "hosted_games.h"
 #include "input.h"
 #include "award.h"
 #include "chapter.h"
@@ -68,6 +68,8 @@ void Splash::StartLoading() {
     ItemList::Initialize();
     ChapterList::Initialize();
     AwardList::Initialize();
+    // The games and shops that dialogues start by id.
+    RegisterHostedGames();
 }
 
 int Splash::Update(float dt) {
