@@ -116,7 +116,7 @@ TEST_F(WorldData, EveryStatueHidesOnceAndLeadsToItsFind) {
     EXPECT_EQ(statues.size(), 13u);
 }
 
-TEST_F(WorldData, ScenesThatDoNotExistYetAreNotReachable) {
+TEST_F(WorldData, NoHotspotLeadsIntoTheBattle) {
     // The ranch (special 1) is reached by hotspots; the battle (special 2) only through the lookout's
     // dialogue once a fighter is chosen (without an animal it cannot start), so no hotspot leads there.
     for (const auto& location : locations) {
