@@ -12,20 +12,8 @@ float cursor_sparkle_time = 0;
 
 namespace {
 
-constexpr double kDegrees = 3.14159265358979323846 / 180.0;
 constexpr int kSparkImage = 16;
 constexpr int kStarImage = 18;
-
-template <typename P>
-std::shared_ptr<P> BurstParticle(float x, float y, float radius) {
-    auto p = std::make_shared<P>();
-    p->angle = Rand(0, 359);
-    p->x = x + static_cast<float>(std::cos(p->angle * kDegrees) * radius);
-    p->y = y + static_cast<float>(std::sin(p->angle * kDegrees) * radius);
-    p->alpha = 1;
-    p->gravity = 1;
-    return p;
-}
 
 void RandomColour(DotParticle* p) {
     p->r = Rand(128, 255);
@@ -36,22 +24,16 @@ void RandomColour(DotParticle* p) {
 }  // namespace
 
 void BurstDots(float x, float y, float radius) {
-    auto p = BurstParticle<DotParticle>(x, y, radius);
-    p->speed = Rnd(6, 12);
-    p->dec_speed = 0.035f;
-    p->dec_alpha = 0.04f;
-    RandomColour(p.get());
+    auto p = std::make_shared<DotParticle>();
+    SetUpSpark(*p, x, y, radius, 1, 6, 12, 0.035f, 0.04f);
     ParticleList::AddParticle(p, 0);
 }
 
 void BurstImages(float x, float y, float radius) {
-    auto p = BurstParticle<ImageParticle>(x, y, radius);
+    auto p = std::make_shared<ImageParticle>();
     p->image = kSparkImage;
     p->scale = 1;
-    p->speed = Rnd(4, 8);
-    p->dec_speed = 0.025f;
-    p->dec_alpha = 0.03f;
-    RandomColour(p.get());
+    SetUpSpark(*p, x, y, radius, 1, 4, 8, 0.025f, 0.03f);
     ParticleList::AddParticle(p, 0);
 }
 

@@ -113,6 +113,22 @@ const std::vector<ParticlePtr>& ParticleList::ScreenParticles() { return screen_
 
 const std::vector<ParticlePtr>& ParticleList::SceneParticles() { return scene_particles; }
 
+void SetUpSpark(DotParticle& p, float x, float y, float radius, float gravity, float speed_min, float speed_max,
+                float dec_speed, float dec_alpha) {
+    constexpr double kDegrees = 3.14159265358979323846 / 180.0;
+    p.angle = Rand(0, 359);
+    p.x = x + static_cast<float>(std::cos(p.angle * kDegrees) * radius);
+    p.y = y + static_cast<float>(std::sin(p.angle * kDegrees) * radius);
+    p.gravity = gravity;
+    p.speed = Rnd(speed_min, speed_max);
+    p.alpha = 1;
+    p.dec_speed = dec_speed;
+    p.dec_alpha = dec_alpha;
+    p.r = Rand(128, 255);
+    p.g = Rand(128, 255);
+    p.b = Rand(128, 255);
+}
+
 void SetUpRisingSparkle(DotParticle& p, float speed_min, float speed_max, float dec_min, float dec_max) {
     p.angle = 270;
     p.speed = Rnd(speed_min, speed_max);

@@ -80,3 +80,8 @@ public:
 // A sparkle that rises and fades in, in a random light colour: the hotspots' and the camera move's
 // glitter. Speed and slowing are drawn from the given ranges.
 void SetUpRisingSparkle(DotParticle& p, float speed_min, float speed_max, float dec_min, float dec_max);
+
+// A spark of a burst: starts on the circle of `radius` around (x, y) at a random angle and flies
+// outward at a speed drawn from [speed_min, speed_max), fully opaque, in a random light colour.
+void SetUpSpark(DotParticle& p, float x, float y, float radius, float gravity, float speed_min, float speed_max,
+                float dec_speed, float dec_alpha);

@@ -228,17 +228,7 @@ void Battle::NewTextParticle(const std::string& text, int x, int y) {
 
 void Battle::NewDotParticle(int x, int y) {
     auto p = std::make_shared<DotParticle>();
-    p->angle = Rand(0, 359);
-    p->x = static_cast<float>(x);
-    p->y = static_cast<float>(y);
-    p->gravity = 1;
-    p->speed = Rnd(6, 20);
-    p->alpha = 1;
-    p->dec_speed = 0.055f;
-    p->dec_alpha = 0.008f;
-    p->r = Rand(128, 255);
-    p->g = Rand(128, 255);
-    p->b = Rand(128, 255);
+    SetUpSpark(*p, static_cast<float>(x), static_cast<float>(y), 0, 1, 6, 20, 0.055f, 0.008f);
     ParticleList::AddParticle(p, 0);
 }
 
@@ -246,17 +236,7 @@ void Battle::NewImageParticle(int x, int y) {
     auto p = std::make_shared<ImageParticle>();
     p->image = Rand(17, 18);
     p->scale = 1;
-    p->angle = Rand(0, 359);
-    p->x = static_cast<float>(x);
-    p->y = static_cast<float>(y);
-    p->gravity = 3;
-    p->speed = Rnd(10, 18);
-    p->alpha = 1;
-    p->dec_speed = 0.045f;
-    p->dec_alpha = 0.01f;
-    p->r = Rand(128, 255);
-    p->g = Rand(128, 255);
-    p->b = Rand(128, 255);
+    SetUpSpark(*p, static_cast<float>(x), static_cast<float>(y), 0, 3, 10, 18, 0.045f, 0.01f);
     ParticleList::AddParticle(p, 0);
 }
 

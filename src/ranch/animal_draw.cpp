@@ -16,7 +16,6 @@ namespace {
 constexpr double kDegrees = 3.14159265358979323846 / 180.0;
 
 float SinDeg(double degrees) { return static_cast<float>(std::sin(degrees * kDegrees)); }
-float CosDeg(double degrees) { return static_cast<float>(std::cos(degrees * kDegrees)); }
 
 int Channel(float value) { return std::min(static_cast<int>(value), 255); }
 
@@ -53,17 +52,7 @@ void Animal::NewTextParticle(const std::string& text, int red, int green, int bl
 
 void Animal::NewBreedingDotParticle() {
     auto p = std::make_shared<DotParticle>();
-    p->angle = Rand(0, 359);
-    p->x = x + CosDeg(p->angle) * 32;
-    p->y = y + SinDeg(p->angle) * 32;
-    p->gravity = 1.0f;
-    p->speed = Rnd(5, 8);
-    p->alpha = 1.0f;
-    p->dec_speed = 0.035f;
-    p->dec_alpha = 0.008f;
-    p->r = Rand(128, 255);
-    p->g = Rand(128, 255);
-    p->b = Rand(128, 255);
+    SetUpSpark(*p, static_cast<float>(x), static_cast<float>(y), 32, 1, 5, 8, 0.035f, 0.008f);
     ParticleList::AddParticle(p, 0);
 }
 
@@ -71,17 +60,8 @@ void Animal::NewBreedingImageParticle(int picture, int min_speed, int max_speed)
     auto p = std::make_shared<ImageParticle>();
     p->image = picture;
     p->scale = 1.0f;
-    p->angle = Rand(0, 359);
-    p->x = x + CosDeg(p->angle) * 32;
-    p->y = y + SinDeg(p->angle) * 32;
-    p->gravity = 3.0f;
-    p->speed = Rnd(static_cast<float>(min_speed), static_cast<float>(max_speed));
-    p->alpha = 1.0f;
-    p->dec_speed = 0.025f;
-    p->dec_alpha = 0.01f;
-    p->r = Rand(128, 255);
-    p->g = Rand(128, 255);
-    p->b = Rand(128, 255);
+    SetUpSpark(*p, static_cast<float>(x), static_cast<float>(y), 32, 3, static_cast<float>(min_speed),
+               static_cast<float>(max_speed), 0.025f, 0.01f);
     ParticleList::AddParticle(p, 0);
 }
 
