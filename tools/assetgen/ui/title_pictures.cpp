@@ -308,10 +308,11 @@ void PaintTitleButtons(Output& out) {
     Rng rng(408);
     for (int k = 0; k < 3; ++k) {
         double cx = 256 + 512 * k, cy = 128;
+        // Leaves tucked behind the plate's ends.
+        Leaf(cr, cx - w[k] / 2 + 22, cy - h[k] / 2 + 16, 44, -2.6, kMoss, 2.5);
+        Leaf(cr, cx - w[k] / 2 + 26, cy - h[k] / 2 + 18, 36, -2.0, kMossLight, 2.5);
+        Leaf(cr, cx + w[k] / 2 - 22, cy + h[k] / 2 - 16, 40, 0.45, kMoss, 2.5);
         PaintPlate(cr, cx - w[k] / 2, cy - h[k] / 2, w[k], h[k], h[k] * 0.45, colors[k], kOutlineWidth);
-        // Leaves tucked at the plate's ends.
-        Leaf(cr, cx - w[k] / 2 + 6, cy - h[k] / 2 + 8, 34, -2.5, kMoss, 2.5);
-        Leaf(cr, cx + w[k] / 2 - 6, cy + h[k] / 2 - 10, 30, 0.5, kMoss, 2.5);
     }
     out.SavePng(c, "Data/Graphics/Buttons512x256.png");
 }
