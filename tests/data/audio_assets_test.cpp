@@ -270,7 +270,9 @@ TEST(AudioAssets, LoopingFilesJoinTheirStartWithoutAJump) {
             double jump = 0.0;
             double score = SeamScore(end, start, 64, &jump);
             EXPECT_LT(score, 1.5) << "jump " << jump;
-            EXPECT_LT(jump, 0.05);
+            // A note may begin right at the loop point (its attack is as sharp there as anywhere), but
+            // never with a leap like a cut waveform's.
+            EXPECT_LT(jump, 0.2);
             // The loop must not fade to silence at its end and back in at its start either: that
             // would be heard as a gap every time it comes round.
             double edge = 0.0;

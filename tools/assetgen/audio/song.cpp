@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <sstream>
+#include <tuple>
 
 #include "audio/reverb.h"
 
@@ -24,6 +26,41 @@ bool IsDrum(Instrument instrument) {
             return false;
     }
 }
+
+// Voices whose output is exactly proportional to velocity (the plucked strings and the horn also
+// brighten when played harder).
+bool IsVelocityLinear(Instrument instrument) {
+    return instrument != Instrument::kGuitar && instrument != Instrument::kHarp && instrument != Instrument::kHorn;
+}
+
+bool UsesNoise(Instrument instrument) {
+    switch (instrument) {
+        case Instrument::kGuitar:
+        case Instrument::kHarp:
+        case Instrument::kFlute:
+        case Instrument::kPanFlute:
+        case Instrument::kShaker:
+        case Instrument::kSnare:
+        case Instrument::kTom:
+        case Instrument::kTambourine:
+            return true;
+        default:
+            return false;
+    }
+}
+
+struct NoteKey {
+    size_t instrument;
+    int midi_cents;
+    size_t hold_samples;
+    int velocity_milli;
+    uint32_t take;
+
+    bool operator<(const NoteKey& o) const {
+        return std::tie(instrument, midi_cents, hold_samples, velocity_milli, take) <
+               std::tie(o.instrument, o.midi_cents, o.hold_samples, o.velocity_milli, o.take);
+    }
+};
 
 // Default reverb send of each instrument: drums and bass stay fairly dry, chimes and pads float.
 float DefaultSend(Instrument instrument) {
@@ -155,16 +192,35 @@ void Song::Render(Samples& left, Samples& right, float tail_seconds) const {
     right.assign(total, 0.0f);
     Samples send(total, 0.0f);
     SynthRng rng(seed);
+    std::map<NoteKey, Samples> cache;
     for (size_t index = 0; index < notes.size(); ++index) {
         const NoteEvent& note = notes[index];
         size_t inst = static_cast<size_t>(note.instrument);
         float jitter = IsDrum(note.instrument) ? timing_jitter * 0.5f : timing_jitter;
         double offset = rng.Signed() * jitter;
         float velocity = std::clamp(note.velocity * (1.0f + rng.Signed() * velocity_jitter), 0.0f, 1.0f);
-        Samples voice = RenderInstrumentNote(note.instrument, note.midi, static_cast<float>(note.beats * spb), velocity,
-                                             seed ^ static_cast<uint32_t>(index * 2654435761u));
+        // Identical notes are rendered once. Voices whose sound scales linearly with velocity are
+        // rendered at full velocity and scaled; the others are keyed on a rounded velocity. Voices
+        // with a noise part come in three takes so repeated notes do not sound stamped.
+        bool linear = IsVelocityLinear(note.instrument);
+        float render_velocity = linear ? 1.0f : std::max(0.05f, std::round(velocity * 20.0f) / 20.0f);
+        uint32_t take = UsesNoise(note.instrument) ? static_cast<uint32_t>(index % 3) : 0u;
+        size_t hold_samples = static_cast<size_t>(note.beats * spb * kSampleRate);
+        NoteKey key{inst, static_cast<int>(std::lround(note.midi * 100.0f)), hold_samples,
+                    static_cast<int>(std::lround(render_velocity * 1000.0f)), take};
+        auto cached = cache.find(key);
+        if (cached == cache.end()) {
+            uint32_t note_seed = seed ^ (take * 2654435761u) ^ (static_cast<uint32_t>(key.midi_cents) * 40503u);
+            Samples rendered = RenderInstrumentNote(note.instrument, note.midi,
+                                                    static_cast<float>(hold_samples) / kSampleRate, render_velocity,
+                                                    note_seed);
+            cached = cache.emplace(key, std::move(rendered)).first;
+        }
+        const Samples& voice = cached->second;
+        float voice_gain = linear ? velocity : 1.0f;
         float angle = (std::clamp(note.pan, -1.0f, 1.0f) + 1.0f) * 0.25f * 3.14159265f;
         float gain = levels[inst];
+        gain *= voice_gain;
         float lg = std::cos(angle) * gain * 1.41421356f, rg = std::sin(angle) * gain * 1.41421356f;
         float sg = sends[inst] * gain;
         long long start_sample = std::llround((note.beat * spb + offset) * kSampleRate);
