@@ -63,7 +63,7 @@ Song Intro() {
 // Village: cosy folk in G; strummed guitar, flute and a light shaker.
 Song Village() {
     Song song(100.0, Bars(24), true, 0x5111u);
-    song.SetReverb(0.5f, 0.5f, 0.22f);
+    song.SetReverb(0.55f, 0.5f, 0.3f);
     const std::string prog_a = "G D Em C G D C D";
     const std::string prog_b = "Em C G D Em C Am D";
     const std::string tune_a =
@@ -90,7 +90,7 @@ Song Village() {
 // Forest: mysterious and soft, in A minor; harp ripples, pad, a low flute and stray chimes.
 Song Forest() {
     Song song(72.0, Bars(16), true, 0xF0E57u);
-    song.SetReverb(0.85f, 0.5f, 0.34f);
+    song.SetReverb(0.8f, 0.5f, 0.24f);
     auto chords = ParseProgression("Am Fmaj7 G Em Am Dm F E Am Fmaj7 G Em Am Dm F E", 0.0);
     AddPad(song, chords, Instrument::kPad, 57, 0.45f, 0.0f);
     AddArpeggio(song, chords, Instrument::kHarp, "02431324", 0.5, 45, 0.35f, -0.35f, 3.0);
@@ -162,7 +162,7 @@ Song Lake() {
 // Mountain: sparse and airy over a D drone; pan flute, slow harp, distant chimes.
 Song Mountain() {
     Song song(66.0, Bars(16), true, 0x3047u);
-    song.SetReverb(0.9f, 0.3f, 0.38f);
+    song.SetReverb(0.85f, 0.35f, 0.22f);
     auto chords = ParseProgression("D5 G/D D5 Asus4 Bm G D A Bm G D A G Em Asus4 A", 0.0);
     AddPad(song, chords, Instrument::kPad, 50, 0.4f, 0.0f);
     AddArpeggio(song, chords, Instrument::kHarp, "0..1..2.", 0.5, 50, 0.3f, -0.4f, 4.0);

@@ -61,7 +61,7 @@ float Reverb::ProcessSide(Side& side, float x) {
 
 void Reverb::Apply(const Samples& send, Samples& left, Samples& right, float wet, bool looped) {
     Reset();
-    const float input_gain = 0.015f;
+    const float input_gain = 0.1f;
     if (looped) {
         // Warm-up pass over the loop's last seconds: leaves the filters holding the tail of the end,
         // which then rings on into the start. Eight seconds is far longer than any tail lasts here
