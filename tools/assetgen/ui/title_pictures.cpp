@@ -322,6 +322,13 @@ void PaintSplashes(Output& out) {
         Canvas c(1024, 768);
         cairo_t* cr = c.cr();
         Landscape(cr, 1024, 768, 9001, false);
+        // A farm in the valley: two cottages with a fence between them.
+        Rng rng(9011);
+        PaintFence(cr, 150, 880, 560, 34, rng, 46, 2.5);
+        PaintHouse(cr, 180, 556, 150, 100, kCream, kBerryRed, rng);
+        PaintHouse(cr, 850, 566, 120, 84, kParchment, kMossDark, rng);
+        PaintRoundTree(cr, 300, 560, 150, kMoss, rng);
+        PaintBush(cr, 740, 570, 80, kMoss, rng);
         cairo_rectangle(cr, 0, 0, 1024, 768);
         SetColor(cr, kPaper, 0.25);
         cairo_fill(cr);
