@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "chapter.h"
+#include "dialogue_list.h"
+
 #include "input.h"
 #include "award.h"
+#include "dialogue_list.h"
 #include "item.h"
 #include "loader.h"
 #include "loading_screen.h"
@@ -57,11 +61,11 @@ void Splash::StartLoading() {
     InstallLoadingScreen();
     // The catalogues, in this order: locations, dialogues, quests, traits, items, chapters, awards.
     LocationList::Initialize();
-    // DialogueList::Initialize() belongs here (not written yet).
+    DialogueList::Initialize();
     QuestList::Initialize();
     TraitList::Initialize();
     ItemList::Initialize();
-    // ChapterList::Initialize() belongs here (not written yet).
+    ChapterList::Initialize();
     AwardList::Initialize();
 }
 

@@ -52,9 +52,10 @@ void JpegErrorExit(j_common_ptr info) {
 
 void JpegQuietMessage(j_common_ptr) {}  // warnings about damaged data are not printed
 
-// Kept outside the setjmp function so no local there changes between setjmp and longjmp.
+// An error inside libjpeg jumps back into this function, skipping the destructors of anything
+// created after setjmp: so it creates nothing that owns memory, and `row` comes from the caller.
 bool DecodeJPEGInto(jpeg_decompress_struct* info, JpegErrorManager* manager, const std::string& bytes,
-                    Pixmap* out) {
+                    std::vector<unsigned char>* row, Pixmap* out) {
     if (setjmp(manager->jump)) return false;
     jpeg_create_decompress(info);
     jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes.data()),
@@ -72,17 +73,20 @@ bool DecodeJPEGInto(jpeg_decompress_struct* info, JpegErrorManager* manager, con
     }
     const int w = static_cast<int>(info->output_width);
     const int h = static_cast<int>(info->output_height);
-    *out = Pixmap(w, h);
-    std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
+    out->width = w;
+    out->height = h;
+    out->rgba.assign(static_cast<size_t>(w) * h * 4, 0);
+    row->assign(static_cast<size_t>(w) * 3, 0);
     while (info->output_scanline < info->output_height) {
         const int y = static_cast<int>(info->output_scanline);
-        unsigned char* row_pointer = row.data();
+        unsigned char* row_pointer = row->data();
         jpeg_read_scanlines(info, &row_pointer, 1);
         uint8_t* dst = &out->rgba[static_cast<size_t>(y) * w * 4];
+        const unsigned char* src = row->data();
         for (int x = 0; x < w; ++x) {
-            dst[x * 4 + 0] = row[x * 3 + 0];
-            dst[x * 4 + 1] = row[x * 3 + 1];
-            dst[x * 4 + 2] = row[x * 3 + 2];
+            dst[x * 4 + 0] = src[x * 3 + 0];
+            dst[x * 4 + 1] = src[x * 3 + 1];
+            dst[x * 4 + 2] = src[x * 3 + 2];
             dst[x * 4 + 3] = 255;
         }
     }
@@ -134,7 +138,8 @@ bool DecodeJPEG(const std::string& bytes, Pixmap* out, std::string* error) {
     info.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = JpegErrorExit;
     manager.base.output_message = JpegQuietMessage;
-    const bool ok = DecodeJPEGInto(&info, &manager, bytes, out);
+    std::vector<unsigned char> row;
+    const bool ok = DecodeJPEGInto(&info, &manager, bytes, &row, out);
     jpeg_destroy_decompress(&info);
     if (!ok) {
         *out = Pixmap();

@@ -136,10 +136,11 @@ void Animal::DrawAnimal(int px, int py, float draw_scale, float draw_alpha, floa
 }
 
 void Animal::DrawStatus(int px, int py, float draw_scale, float draw_alpha, float facing, float brightness, int grey) {
-    (void)grey;
     SetAlpha(draw_alpha);
     SetBlend(ALPHABLEND);
     SetScale(1, 1);
+    // The colour DrawAnimal leaves behind, set here too so the status draws the same on its own.
+    SetColor(grey, grey, grey);
 
     // Health trend, behind the animal.
     if ((health > 0 && health_delta > 0) || (health < 0 && health_delta < 0)) {

@@ -209,7 +209,16 @@ void AddPlayTime(float time) {
     if (profile_active) play_time += time;
 }
 
-std::shared_ptr<Animal> Profile::LoadAnimal(const xmlNode& node) {
+// An unborn baby is never pregnant itself, so real saves nest one level. A damaged or crafted file
+// may nest without end: stop well before the recursion could exhaust the stack.
+constexpr int kMaxAnimalNesting = 8;
+
+static std::shared_ptr<Animal> LoadAnimalNested(const xmlNode& node, int depth);
+
+std::shared_ptr<Animal> Profile::LoadAnimal(const xmlNode& node) { return LoadAnimalNested(node, 0); }
+
+static std::shared_ptr<Animal> LoadAnimalNested(const xmlNode& node, int depth) {
+    if (depth > kMaxAnimalNesting) return nullptr;
     for (const char* required : {"name", "male", "position", "bovine", "bunny", "cat", "wild", "age", "food", "mood",
                                  "health", "r", "g", "b", "direction"})
         if (!node.HasAttribute(required)) return nullptr;
@@ -233,7 +242,7 @@ std::shared_ptr<Animal> Profile::LoadAnimal(const xmlNode& node) {
     animal->direction = static_cast<float>(node.AttributeInt("direction"));
     animal->Calculate();
     if (node.ChildCount() > 0 && node.HasAttribute("pregnant")) {
-        animal->baby = LoadAnimal(*node.GetChild(0));
+        animal->baby = LoadAnimalNested(*node.GetChild(0), depth + 1);
         if (!animal->baby) return nullptr;
         animal->pregnant_counter = node.AttributeFloat("pregnant");
     }

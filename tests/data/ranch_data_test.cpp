@@ -2,6 +2,7 @@
 // program relies on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -14,6 +15,7 @@
 #include "quest.h"
 #include "system.h"
 #include "trait.h"
+#include "xml.h"
 
 namespace {
 
@@ -146,4 +148,23 @@ TEST_F(RanchData, LocationsLoadWhenPresent) {
     EXPECT_TRUE(LocationList::GetLocation(1));
     ASSERT_TRUE(LocationList::GetLocation(3));
     EXPECT_EQ(LocationList::GetLocation(3)->special, 1);
+}
+
+TEST_F(RanchData, EveryItemPictureIsInTheManifest) {
+    std::set<int> registered;
+    for (const char* manifest : {"common.xml", "extra.xml"}) {
+        if (!FileExists(kData + manifest)) continue;
+        std::unique_ptr<xmlNode> root = xmlNode::Load(kData + manifest);
+        ASSERT_TRUE(root) << manifest;
+        for (int i = 0; i < root->ChildCount(); i++) {
+            const xmlNode* child = root->GetChild(i);
+            if (child->Name != "image") continue;
+            int id = child->AttributeInt("id");
+            int count = std::max(child->AttributeInt("number", 1), 1);
+            for (int k = 0; k < count; k++) registered.insert(id + k);
+        }
+    }
+    if (registered.empty()) GTEST_SKIP() << "no manifest yet";
+    ASSERT_EQ(ItemList::Load(kData + "items.xml"), 1);
+    for (const auto& item : items_catalogue) EXPECT_TRUE(registered.count(item->image)) << item->name;
 }

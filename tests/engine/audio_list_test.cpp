@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "audio_list.h"
 #include "media_fixtures.h"
 #include "settings.h"
@@ -187,11 +189,29 @@ TEST_F(AudioListTest, DriverNumbersSelectTheOneDeviceOrSilence) {
     EXPECT_EQ(SelectAudioDriver(-1), 0);
     EXPECT_EQ(audio_enabled, 0);
     EXPECT_FALSE(AudioDeviceOpen());
-    // ctest runs with SDL's dummy audio driver, which always opens.
+    // SDL's dummy audio driver always opens a device.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     EXPECT_EQ(SelectAudioDriver(0), 1);
     EXPECT_EQ(audio_enabled, 1);
     EXPECT_TRUE(AudioDeviceOpen());
     CloseAudio();
     EXPECT_EQ(SelectAudioDriver(2), 1);
     CloseAudio();
+}
+
+TEST_F(AudioListTest, NoDeviceMeansSilenceNotAnError) {
+    const char* old = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = old ? old : "";
+    setenv("SDL_AUDIODRIVER", "no-such-backend", 1);
+    EXPECT_EQ(SelectAudioDriver(1), 0);
+    EXPECT_EQ(audio_enabled, 0);
+    EXPECT_FALSE(AudioDeviceOpen());
+    // The game goes on: effects and music simply do not play.
+    ASSERT_EQ(AudioList::AddSound(File("click.wav"), 103, 0, 1), 1);
+    AudioList::Play(103);
+    EXPECT_FALSE(AudioList::GetAudioContainer(103)->channel);
+    if (old)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
 }

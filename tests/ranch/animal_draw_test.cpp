@@ -125,3 +125,67 @@ TEST_F(AnimalDrawing, FoodBarFillsFromTheLeft) {
     a->DrawStatus(512, 384, 1.0f, 1.0f, 1.0f, 1.0f, 255);
     EXPECT_GT(At(GrabScreen(), 512 + 60, 384).r, 240);
 }
+
+TEST_F(AnimalDrawing, PerspectiveScaleAndGrowth) {
+    auto a = MakeBreed(0);
+    a->x = 512;
+    a->y = 384;
+    a->age = 6000;
+    a->Draw();
+    EXPECT_FLOAT_EQ(a->scale, 0.5f);  // lower on the screen is larger
+    a->y = 768;
+    a->age = 3000;  // half-way through its first minute
+    a->Draw();
+    EXPECT_FLOAT_EQ(a->scale, 0.75f);
+    a->age = 0;
+    a->Draw();
+    EXPECT_FLOAT_EQ(a->scale, 0.5f);
+}
+
+TEST_F(AnimalDrawing, HealthTrendIconSitsBehindTheAnimal) {
+    Register(dir, 613, 8, 8, [](int, int) { return true; });
+    Register(dir, 614, 8, 8, [](int, int) { return true; });
+    auto a = MakeBreed(0);
+    a->w = 40;
+    a->h = 40;
+    a->food = 0;
+    a->health = 0.5f;
+    a->health_delta = 0.01f;
+    Reset();
+    a->DrawStatus(512, 384, 1.0f, 1.0f, 1.0f, 1.0f, 255);
+    // Facing right: x - (20 + 16), y - 20 - 16.
+    Pixmap screen = GrabScreen();
+    EXPECT_GT(At(screen, 476, 348).r, 200);
+    EXPECT_EQ(At(screen, 548, 348).r, 0);
+    Reset();
+    a->DrawStatus(512, 384, 1.0f, 1.0f, -1.0f, 1.0f, 255);
+    screen = GrabScreen();
+    EXPECT_GT(At(screen, 548, 348).r, 200);
+    EXPECT_EQ(At(screen, 476, 348).r, 0);
+    // Rising health while negative shows no trend.
+    a->health = -0.5f;
+    Reset();
+    a->DrawStatus(512, 384, 1.0f, 1.0f, 1.0f, 1.0f, 255);
+    EXPECT_EQ(At(GrabScreen(), 476, 348).r, 0);
+}
+
+TEST_F(AnimalDrawing, PregnancyClockShowsMinutesAndSeconds) {
+    Register(dir, 10000, 64, 64, [](int, int) { return true; });
+    auto a = MakeBreed(0);
+    a->food = 0;
+    a->pregnant_counter = 6512;  // 1:05
+    a->breeding_counter = 0;
+    Reset();
+    a->DrawStatus(512, 384, 1.0f, 1.0f, 1.0f, 1.0f, 255);
+    Pixmap screen = GrabScreen();
+    int dark = 0, light = 0;
+    for (int y = 354; y < 414; y++)
+        for (int x = 482; x < 542; x++) (At(screen, x, y).r < 100 ? dark : light)++;
+    EXPECT_GT(light, 0);  // the clock face
+    EXPECT_GT(dark, 0);   // black digits on it
+    // While mating the clock stays hidden.
+    a->breeding_counter = 100;
+    Reset();
+    a->DrawStatus(512, 384, 1.0f, 1.0f, 1.0f, 1.0f, 255);
+    EXPECT_EQ(At(GrabScreen(), 530, 400).r, 0);
+}

@@ -362,6 +362,9 @@ TEST_F(ProfileTest, RevisionRules) {
     EXPECT_EQ(rev("<profile rev=\"2\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\"/>"), 0);
     EXPECT_EQ(rev("<profile rev=\"2\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 2);
     EXPECT_EQ(rev("<profile rev=\"3\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 3);
+    EXPECT_EQ(rev("<profile rev=\"3\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\"/>"), 0);
+    EXPECT_EQ(rev("<profile rev=\"1\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 1);
+    EXPECT_EQ(rev("<profile rev=\"0\" time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 0);
     EXPECT_EQ(rev("<profile rev=\"3\" time=\"0\" location=\"1\" image=\"1000\" pitch=\"1\"/>"), 0);
     EXPECT_EQ(rev("<profile time=\"0\" location=\"1\" image=\"1000\" name=\"A\" pitch=\"1\"/>"), 0);
 }
@@ -505,4 +508,27 @@ TEST_F(ProfileTest, ProfileInfoSummarisesASave) {
     EXPECT_EQ(GetProfileInfo("Nobody"), nullptr);
     WriteAll(SavePath("Torn"), "<profile rev=\"3\" time=\"0\"");
     EXPECT_EQ(GetProfileInfo("Torn"), nullptr);
+}
+
+TEST_F(ProfileTest, EndlesslyNestedBabiesAreRejectedNotFollowed) {
+    const std::string open =
+        "<animal name=\"A\" male=\"0\" position=\"0\" bovine=\"0.4\" bunny=\"0\" cat=\"0\" wild=\"0\" age=\"0\" "
+        "food=\"0.5\" mood=\"0\" health=\"0\" r=\"64\" g=\"64\" b=\"64\" direction=\"1\" pregnant=\"10\">";
+    const std::string leaf =
+        "<animal name=\"B\" male=\"0\" position=\"0\" bovine=\"0.4\" bunny=\"0\" cat=\"0\" wild=\"0\" age=\"0\" "
+        "food=\"0.5\" mood=\"0\" health=\"0\" r=\"64\" g=\"64\" b=\"64\" direction=\"1\"/>";
+    auto nested = [&](int levels) {
+        std::string text;
+        for (int i = 0; i < levels; i++) text += open;
+        text += leaf;
+        for (int i = 0; i < levels; i++) text += "</animal>";
+        return text;
+    };
+    auto two = xmlNode::LoadString(nested(2));
+    ASSERT_TRUE(two);
+    auto a = Profile::LoadAnimal(*two);
+    ASSERT_TRUE(a && a->baby && a->baby->baby);
+    auto deep = xmlNode::LoadString(nested(200));
+    ASSERT_TRUE(deep);
+    EXPECT_EQ(Profile::LoadAnimal(*deep), nullptr);
 }

@@ -1,0 +1,215 @@
+// Every dialogue script in data/Dialogues: loads with the game's loader, every jump has its label,
+// every menu has a way out, every actor that enters also leaves, and every dialogue ends when
+// played through with random choices from many game states.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app.h"
+#include "dialogue.h"
+#include "dialogue_list.h"
+#include "item.h"
+#include "profile.h"
+#include "system.h"
+#include "update_list.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string DialogueFolder() { return std::string(MOSSMEADOW_SOURCE_DIR) + "/data/Dialogues"; }
+
+// Calls `visit` for every step of `items`, the steps inside choices included.
+void ForEachStep(const DialogueItems& items, const std::function<void(const DialogueItem&)>& visit) {
+    for (const auto& step : items) {
+        visit(*step);
+        if (step->choices) {
+            for (const auto& choice : *step->choices) ForEachStep(choice->items, visit);
+        }
+    }
+}
+
+void ForEachChoice(const DialogueItems& items, const std::function<void(const DialogueChoice&)>& visit) {
+    ForEachStep(items, [&](const DialogueItem& step) {
+        if (!step.choices) return;
+        for (const auto& choice : *step.choices) visit(*choice);
+    });
+}
+
+class DialogueDataTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DialogueList::Destroy();
+        for (const std::string& entry : ReadDir(DialogueFolder())) {
+            if (entry.size() < 4 || entry.compare(entry.size() - 4, 4, ".xml") != 0) continue;
+            files_.push_back(entry);
+            ASSERT_EQ(DialogueList::Load(DialogueFolder() + "/" + entry), 1) << entry << " does not load";
+        }
+    }
+    void TearDown() override {
+        DialogueList::Destroy();
+        Profile::CleanProfile();
+        items_catalogue.clear();
+        UpdateList::Clear();
+        saving_blocked = 0;
+        mouse_click = 0;
+        mouse_armed = 1;
+    }
+    std::vector<std::string> files_;
+};
+
+TEST_F(DialogueDataTest, EveryFileLoadsAndIdsAreUnique) {
+    EXPECT_FALSE(files_.empty());
+    std::set<int> ids;
+    for (const auto& d : dialogue_list) {
+        EXPECT_TRUE(ids.insert(d->id).second) << "dialogue id " << d->id << " is used twice";
+        EXPECT_FALSE(d->items.empty()) << "dialogue " << d->id << " is empty";
+    }
+}
+
+TEST_F(DialogueDataTest, EveryJumpHasItsLabel) {
+    for (const auto& d : dialogue_list) {
+        std::set<int> labels;
+        for (const auto& step : d->items) {
+            if (step->item_type == kStepLabel) {
+                EXPECT_TRUE(labels.insert(step->id).second) << "dialogue " << d->id << ": label " << step->id << " twice";
+            }
+        }
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (step.item_type == kStepLabel && !labels.count(step.id)) {
+                ADD_FAILURE() << "dialogue " << d->id << ": label " << step.id << " inside a choice is never found";
+            }
+            if ((step.item_type == kStepGoto || step.item_type == kStepSkip) && !labels.count(step.id)) {
+                ADD_FAILURE() << "dialogue " << d->id << ": no label " << step.id;
+            }
+        });
+    }
+}
+
+TEST_F(DialogueDataTest, EveryMenuHasAWayOut) {
+    for (const auto& d : dialogue_list) {
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (!step.choices) return;
+            bool way_out = false;
+            for (const auto& choice : *step.choices) {
+                const bool always_shown = choice->flag.empty() && choice->name.empty() && choice->item.empty();
+                for (const auto& inner : choice->items) {
+                    if (always_shown && inner->item_type == kStepGoto && inner->flag.empty() && inner->item.empty()) {
+                        way_out = true;
+                    }
+                }
+            }
+            EXPECT_TRUE(way_out) << "dialogue " << d->id << ": menu '" << step.text
+                                 << "' has no choice that is always offered and always leaves";
+        });
+        ForEachChoice(d->items, [&](const DialogueChoice& choice) {
+            EXPECT_FALSE(choice.text.empty()) << "dialogue " << d->id;
+            EXPECT_EQ(choice.text.find('|'), std::string::npos) << "choices are single lines: " << choice.text;
+        });
+    }
+}
+
+TEST_F(DialogueDataTest, EveryActorThatEntersLeaves) {
+    for (const auto& d : dialogue_list) {
+        std::set<int> entered, exited;
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (step.item_type == kStepEnter) {
+                entered.insert(step.id);
+                EXPECT_NE(step.extra, kModeNone) << "dialogue " << d->id << ": actor " << step.id << " has no mode";
+            }
+            if (step.item_type == kStepExit) exited.insert(step.id);
+        });
+        for (int id : entered) EXPECT_TRUE(exited.count(id)) << "dialogue " << d->id << ": actor " << id << " never exits";
+        // Steps that speak to an actor need one that has entered.
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (step.item_type == kStepText || step.item_type == kStepMove || step.item_type == kStepAddImage) {
+                EXPECT_TRUE(entered.count(step.id)) << "dialogue " << d->id << ": actor " << step.id << " is not entered";
+            }
+        });
+    }
+}
+
+// Plays one dialogue to its end: clicks every speech box away and takes a random choice from each
+// menu. Returns the number of frames, or -1 when it did not end (a stuck menu, a speaker who never
+// leaves, an endless loop).
+int PlayThrough(Dialogue& d, std::mt19937& random, int limit) {
+    mouse_x = mouse_y = -1000;
+    int click = 0;
+    for (int frame = 1; frame <= limit; ++frame) {
+        mouse_click = 0;
+        if (d.choices && !d.choices->choice && d.choices->alpha.Stopped() && d.choices->alpha.Get() == 1) {
+            if (d.choices->choices.empty()) return -1;  // a menu with nothing left to take
+            std::uniform_int_distribution<size_t> pick(0, d.choices->choices.size() - 1);
+            const DialogueChoice& choice = *d.choices->choices[pick(random)];
+            mouse_x = choice.x;
+            mouse_y = choice.y;
+            mouse_click = 1;
+        } else {
+            mouse_x = mouse_y = -1000;
+            click = !click;
+            mouse_click = click;
+        }
+        mouse_armed = 1;
+        if (d.Update(1)) return frame;
+    }
+    return -1;
+}
+
+TEST_F(DialogueDataTest, EveryDialogueEndsFromManyStates) {
+    // Every item the scripts name exists for this run (the real catalogue is checked elsewhere).
+    std::set<std::string> item_names;
+    std::map<std::string, std::set<int>> flag_values;
+    for (const auto& d : dialogue_list) {
+        ForEachStep(d->items, [&](const DialogueItem& step) {
+            if (step.item_type == kStepItem) item_names.insert(step.flag);
+            if (!step.item.empty()) item_names.insert(step.item);
+            if (!step.flag.empty() && step.item_type != kStepMusic && step.item_type != kStepItem) {
+                const int wanted = step.item_type == kStepAddImage || step.item_type == kStepDelImage ? step.extra : step.value;
+                flag_values[step.flag].insert(wanted);
+            }
+        });
+        ForEachChoice(d->items, [&](const DialogueChoice& choice) {
+            if (!choice.item.empty()) item_names.insert(choice.item);
+            if (!choice.flag.empty()) flag_values[choice.flag].insert(choice.value);
+        });
+    }
+    for (const std::string& name : item_names) {
+        auto item = std::make_shared<Item>();
+        item->name = name;
+        items_catalogue.push_back(item);
+    }
+    std::mt19937 random(20261208);
+    for (const auto& d : dialogue_list) {
+        for (int run = 0; run < 12; ++run) {
+            Profile::CleanProfile();
+            UpdateList::Clear();
+            if (run > 0) {
+                // A random game state: each tested flag at one of the values the scripts compare it
+                // with, each named item owned or not.
+                for (const auto& [flag, values] : flag_values) {
+                    std::vector<int> choices(values.begin(), values.end());
+                    choices.push_back(0);
+                    std::uniform_int_distribution<size_t> pick(0, choices.size() - 1);
+                    Profile::SetFlag(flag, choices[pick(random)]);
+                }
+                for (const std::string& name : item_names) {
+                    if (random() % 2) Profile::AddItem(name, 1 + static_cast<int>(random() % 6));
+                }
+            }
+            Profile::SetFlag("Switch-SkipTutorial", 0);  // tutorials are played, not skipped
+            ASSERT_EQ(d->Initialize(), 0) << "dialogue " << d->id;
+            const int frames = PlayThrough(*d, random, 40000);
+            EXPECT_GT(frames, 0) << "dialogue " << d->id << " did not end (run " << run << ")";
+            EXPECT_TRUE(d->actors.empty());
+            EXPECT_EQ(saving_blocked, 0);
+        }
+    }
+}
+
+}  // namespace
