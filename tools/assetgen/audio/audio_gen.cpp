@@ -10,9 +10,9 @@
 #include <string>
 
 #include "assetgen.h"
-#include "audio/music_tracks.h"
-#include "audio/ogg_writer.h"
-#include "audio/sound_effects.h"
+#include "music_tracks.h"
+#include "ogg_writer.h"
+#include "sound_effects.h"
 #include "sound_names.h"
 
 namespace {
@@ -74,6 +74,11 @@ bool GenerateAudio(const std::string& data_dir) {
                                   [&music](const MusicTrack& t) { return t.path == music.path; });
         if (found == tracks.end()) {
             std::fprintf(stderr, "Error: no tune composed for '%s'\n", music.path);
+            if (encoding.valid()) encoding.get();
+            return false;
+        }
+        if (found->song.NotationErrors() > 0) {
+            std::fprintf(stderr, "Error: %d notation errors in the tune '%s'\n", found->song.NotationErrors(), music.path);
             if (encoding.valid()) encoding.get();
             return false;
         }

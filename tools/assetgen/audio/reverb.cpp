@@ -1,4 +1,4 @@
-#include "audio/reverb.h"
+#include "reverb.h"
 
 #include <algorithm>
 

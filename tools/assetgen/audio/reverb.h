@@ -2,7 +2,7 @@
 // with slightly different delay lengths per side for a stereo spread.
 #pragma once
 
-#include "audio/synth.h"
+#include "synth.h"
 
 class Reverb {
 public:

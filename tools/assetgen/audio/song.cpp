@@ -1,4 +1,4 @@
-#include "audio/song.h"
+#include "song.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,11 +7,12 @@
 #include <sstream>
 #include <tuple>
 
-#include "audio/reverb.h"
+#include "reverb.h"
 
 namespace {
 
 constexpr size_t kInstrumentCount = static_cast<size_t>(Instrument::kCount);
+constexpr double kBeatsPerBar = 4.0;
 
 bool IsDrum(Instrument instrument) {
     switch (instrument) {
@@ -159,28 +160,60 @@ void Song::Add(Instrument instrument, double beat, double beats, float midi, flo
 
 double Song::AddMelody(Instrument instrument, double beat, const std::string& text, float velocity, float pan,
                        float legato, int transpose) {
-    std::string spaced = text;
-    std::replace(spaced.begin(), spaced.end(), '|', ' ');
+    // "|" marks a bar line (4/4): it must fall on a whole bar from the melody's start, which catches
+    // a bar whose lengths do not add up.
+    std::string spaced;
+    for (char c : text) {
+        if (c == '|') {
+            spaced += " | ";
+        } else {
+            spaced += c;
+        }
+    }
     std::istringstream in(spaced);
     std::string token;
+    const double start = beat;
     double length = 1.0;
+    bool has_bar_lines = false;
+    bool ends_on_bar_line = false;
+    auto check_bar_line = [&]() {
+        double bars = (beat - start) / kBeatsPerBar;
+        if (std::fabs(bars - std::round(bars)) > 1e-6) {
+            std::fprintf(stderr, "Warning: melody bar line at beat %.3f is not on a bar\n", beat - start);
+            ++notation_errors;
+        }
+    };
     while (in >> token) {
+        if (token == "|") {
+            has_bar_lines = true;
+            ends_on_bar_line = true;
+            check_bar_line();
+            continue;
+        }
+        ends_on_bar_line = false;
         std::string name = token;
         size_t colon = token.find(':');
         if (colon != std::string::npos) {
             name = token.substr(0, colon);
             length = std::atof(token.substr(colon + 1).c_str());
+            if (length <= 0.0) {
+                std::fprintf(stderr, "Warning: bad length in '%s'\n", token.c_str());
+                ++notation_errors;
+                length = 1.0;
+            }
         }
         if (name != "r") {
             int midi = ParseNoteName(name);
             if (midi < 0) {
                 std::fprintf(stderr, "Warning: bad note '%s' in melody\n", token.c_str());
+                ++notation_errors;
             } else {
                 Add(instrument, beat, length * legato, static_cast<float>(midi + transpose), velocity, pan);
             }
         }
         beat += length;
     }
+    if (has_bar_lines && !ends_on_bar_line) check_bar_line();  // the last bar must be whole too
     return beat;
 }
 

@@ -1,9 +1,9 @@
-#include "audio/sound_effects.h"
+#include "sound_effects.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "audio/song.h"
+#include "song.h"
 
 namespace {
 

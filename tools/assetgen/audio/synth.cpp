@@ -1,4 +1,4 @@
-#include "audio/synth.h"
+#include "synth.h"
 
 #include <algorithm>
 #include <array>
