@@ -932,7 +932,7 @@ bool PaintHotspotPictures(Output& out) {
     Figure(out, 3122, "Zachary", 3, 160, 260, 248);
     Figure(out, 3123, "HonestHarry", 5, 150, 250, 240);
     Figure(out, 3124, "OldWen", 8, 150, 240, 230);
-    Figure(out, 3125, "Hrafnirr", 4, 170, 210, 200);
+    Figure(out, 3125, "Hrafnirr", 4, 130, 210, 200);
     Figure(out, 3126, "Wildman", 6, 170, 260, 250);
     {
         // Malcolm behind his counter: only the upper body, cut at the counter top (lower edge).
