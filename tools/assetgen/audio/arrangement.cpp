@@ -165,7 +165,8 @@ void AddStrum(Song& song, const std::vector<ChordSlot>& chords, Instrument instr
     }
 }
 
-void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity, float pan) {
+void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity,
+            float pan) {
     for (const ChordSlot& chord : chords) {
         std::vector<int> tones = ChordTones(chord, low, low + 11);
         for (size_t t = 0; t < tones.size(); ++t) {

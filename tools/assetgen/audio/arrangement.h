@@ -42,7 +42,8 @@ void AddArpeggio(Song& song, const std::vector<ChordSlot>& chords, Instrument in
 void AddStrum(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, const std::string& pattern,
               double step, int low, float velocity, float pan, double ring = 1.0);
 // Sustained chord (tones in [low, low + 12)) for each chord's whole length.
-void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity, float pan);
+void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity,
+            float pan);
 // Drum pattern repeated `repeats` times from `beat`: 'x' full hit, 'o' soft hit, '.' nothing.
 void AddDrums(Song& song, Instrument instrument, double beat, int repeats, const std::string& pattern, double step,
               float velocity, float pan, float tuning_midi = 60.0f);

@@ -78,7 +78,8 @@ bool GenerateAudio(const std::string& data_dir) {
             return false;
         }
         if (found->song.NotationErrors() > 0) {
-            std::fprintf(stderr, "Error: %d notation errors in the tune '%s'\n", found->song.NotationErrors(), music.path);
+            std::fprintf(stderr, "Error: %d notation errors in the tune '%s'\n", found->song.NotationErrors(),
+                         music.path);
             if (encoding.valid()) encoding.get();
             return false;
         }

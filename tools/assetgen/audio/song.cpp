@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "reverb.h"
+#include "voices.h"
 
 namespace {
 
