@@ -113,6 +113,14 @@ Song Forest() {
         "a5:1 g5:1 e5:1 c5:1 | f5:1.5 e5:.5 d5:2 | c5:1.5 d5:.5 a4:2 | b4:2 g#4:2";
     song.AddMelody(Instrument::kPanFlute, Bars(8), second, 0.6f, 0.1f, 0.92f, -12);
     song.AddMelody(Instrument::kCelesta, Bars(8), second, 0.3f, -0.3f, 0.9f);
+    // Birds somewhere in the canopy.
+    const struct {
+        int bar;
+        double beat;
+        float midi, pan;
+    } birds[] = {{1, 2.5, 96, 0.6f}, {3, 1.0, 98, -0.6f}, {6, 3.0, 95, 0.4f},
+                 {9, 0.5, 97, -0.5f}, {12, 2.0, 99, 0.7f}, {14, 3.5, 96, -0.3f}};
+    for (const auto& b : birds) song.Add(Instrument::kBird, Bars(b.bar) + b.beat, 0.5, b.midi, 0.8f, b.pan);
     return song;
 }
 
@@ -145,6 +153,8 @@ Song Ranch() {
     song.AddMelody(Instrument::kHarp, Bars(8), tune_b, 0.35f, -0.2f, 0.9f, -12);
     song.AddMelody(Instrument::kFlute, Bars(16), tune_a, 0.75f, 0.1f, 0.85f);
     song.AddMelody(Instrument::kMarimba, Bars(16), tune_a, 0.45f, 0.35f, 0.9f, 12);
+    song.Add(Instrument::kBird, Bars(2) + 1.5, 0.5, 98.0f, 0.55f, 0.7f);
+    song.Add(Instrument::kBird, Bars(13) + 3.0, 0.5, 96.0f, 0.55f, -0.6f);
     return song;
 }
 
@@ -179,6 +189,11 @@ Song Mountain() {
         song.Add(Instrument::kOrgan, Bars(2 * i), 8.0, 38.0f, 0.45f, 0.0f);  // D2 drone
         song.Add(Instrument::kOrgan, Bars(2 * i), 8.0, 45.0f, 0.25f, 0.0f);  // A2
     }
+    // Wind sweeping over the pass; the last gust blows on across the loop point.
+    song.Add(Instrument::kWind, Bars(0) + 2.0, 12.0, 79.0f, 0.5f, -0.5f);
+    song.Add(Instrument::kWind, Bars(6), 10.0, 74.0f, 0.45f, 0.5f);
+    song.Add(Instrument::kWind, Bars(10) + 2.0, 12.0, 81.0f, 0.5f, -0.3f);
+    song.Add(Instrument::kWind, Bars(14), 10.0, 76.0f, 0.45f, 0.4f);
     song.AddMelody(Instrument::kPanFlute, Bars(0),
                    "r:2 a4:1 d5:1 | e5:3 d5:1 | a4:4 | r:2 b4:1 d5:1 | f#5:2 e5:1 d5:1 | b4:3 a4:1 |"
                    "d5:1.5 e5:.5 f#5:2 | e5:4 | r:1 f#5:1 a5:1 b5:1 | b5:2 a5:1 f#5:1 | a5:3 f#5:1 | e5:4 |"

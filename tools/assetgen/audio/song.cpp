@@ -45,6 +45,8 @@ bool UsesNoise(Instrument instrument) {
         case Instrument::kSnare:
         case Instrument::kTom:
         case Instrument::kTambourine:
+        case Instrument::kWind:
+        case Instrument::kBird:
             return true;
         default:
             return false;
@@ -80,6 +82,7 @@ float DefaultSend(Instrument instrument) {
         case Instrument::kPad:
         case Instrument::kHarp:
         case Instrument::kPanFlute:
+        case Instrument::kWind:
             return 0.6f;
         default:
             return 0.35f;
@@ -129,6 +132,8 @@ Samples RenderInstrumentNote(Instrument instrument, float midi, float hold, floa
         case Instrument::kSnare: return RenderSnare(velocity, seed);
         case Instrument::kTom: return RenderTom(f, velocity, seed);
         case Instrument::kTambourine: return RenderTambourine(velocity, seed);
+        case Instrument::kWind: return RenderWind(f, hold, velocity, seed);
+        case Instrument::kBird: return RenderBird(f, velocity, seed);
         case Instrument::kCount: break;
     }
     return {};

@@ -30,6 +30,8 @@ enum class Instrument {
     kSnare,
     kTom,
     kTambourine,
+    kWind,
+    kBird,
     kCount
 };
 

@@ -319,3 +319,42 @@ Samples RenderTambourine(float velocity, uint32_t seed) {
     FadeEdges(out, 0.0f, 0.01f);
     return out;
 }
+
+Samples RenderWind(float freq, float hold, float velocity, uint32_t seed) {
+    Samples out(SamplesFor(hold), 0.0f);
+    SynthRng rng(seed);
+    BandPass low_band(freq, 1.2f), high_band(freq * 2.1f, 2.0f);
+    OnePoleLowPass gust(3.0f);  // slow random flutter of the level
+    OnePoleLowPass soften(2500.0f);
+    const float length = static_cast<float>(out.size()) / kSampleRate;
+    for (size_t n = 0; n < out.size(); ++n) {
+        float t = n / static_cast<float>(kSampleRate);
+        float swell = 0.5f - 0.5f * std::cos(2.0f * 3.14159265f * t / length);  // 0 -> 1 -> 0
+        float noise = rng.Signed();
+        float flutter = 0.7f + 6.0f * gust.Process(rng.Signed());
+        float air = soften.Process(low_band.Process(noise) + 0.35f * high_band.Process(noise));
+        out[n] = air * swell * flutter * velocity * 1.6f;
+    }
+    return out;
+}
+
+Samples RenderBird(float freq, float velocity, uint32_t seed) {
+    SynthRng rng(seed);
+    int chirps = 2 + static_cast<int>(rng.Uniform() * 3.0f);
+    const float chirp = 0.07f, gap = 0.045f;
+    Samples out(SamplesFor(chirps * (chirp + gap) + 0.05f), 0.0f);
+    for (int c = 0; c < chirps; ++c) {
+        float base = freq * (0.92f + 0.16f * rng.Uniform());
+        size_t at = static_cast<size_t>(c * (chirp + gap) * kSampleRate);
+        double phase = 0.0;
+        size_t count = static_cast<size_t>(chirp * kSampleRate);
+        for (size_t n = 0; n < count && at + n < out.size(); ++n) {
+            float u = static_cast<float>(n) / count;
+            float f = base * (1.0f + 0.45f * u * u);
+            float env = std::sin(3.14159265f * u);
+            out[at + n] += (SineWave(phase) + 0.1f * SineWave(phase * 2.0)) * env * env * velocity * 0.3f;
+            phase += f / kSampleRate;
+        }
+    }
+    return out;
+}

@@ -25,3 +25,9 @@ Samples RenderWoodblock(float freq, float velocity);
 Samples RenderSnare(float velocity, uint32_t seed);
 Samples RenderTom(float freq, float velocity, uint32_t seed);
 Samples RenderTambourine(float velocity, uint32_t seed);
+
+// Nature.
+// Wind: band-passed noise around `freq`, swelling in and out over `hold` seconds.
+Samples RenderWind(float freq, float hold, float velocity, uint32_t seed);
+// A small bird: two to four quick rising chirps around `freq`.
+Samples RenderBird(float freq, float velocity, uint32_t seed);
