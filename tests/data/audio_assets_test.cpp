@@ -112,14 +112,16 @@ double CentroidHz(const std::vector<float>& x, long rate) {
     return rate / (2.0 * kPi) * std::sqrt(slope / energy);
 }
 
+double StepAt(const std::vector<float>& x, size_t i) { return std::fabs(static_cast<double>(x[i + 1]) - x[i]); }
+
 // How far the loop point (last sample of `tail` -> first sample of `head`) departs from the
 // waveform's own motion there, as a multiple of the largest step seen in the `window` samples on
 // either side of it. A seamless loop scores about 1 or less; a click scores far more.
 double SeamScore(const std::vector<float>& tail, const std::vector<float>& head, size_t window, double* jump_out) {
     const size_t n = tail.size();
     double largest_step = 1e-4;  // floor: a near-silent seam only needs to be near-silent
-    for (size_t i = n - window; i + 1 < n; ++i) largest_step = std::max(largest_step, double(std::fabs(tail[i + 1] - tail[i])));
-    for (size_t i = 0; i + 1 < window; ++i) largest_step = std::max(largest_step, double(std::fabs(head[i + 1] - head[i])));
+    for (size_t i = n - window; i + 1 < n; ++i) largest_step = std::max(largest_step, StepAt(tail, i));
+    for (size_t i = 0; i + 1 < window; ++i) largest_step = std::max(largest_step, StepAt(head, i));
     // The jump across the seam, and how far the first sample strays from the line the end was on.
     double jump = std::fabs(head[0] - tail[n - 1]);
     double bend = std::fabs(head[0] - (2.0 * tail[n - 1] - tail[n - 2]));
@@ -237,7 +239,9 @@ TEST(AudioAssets, MusicDecodesWithFittingLengthAndLevel) {
         float peak = Peak(audio);
         EXPECT_LT(peak, 0.95f) << "clips";
         size_t near_full = 0;
-        for (const auto& ch : audio.samples) near_full += std::count_if(ch.begin(), ch.end(), [](float s) { return std::fabs(s) > 0.9f; });
+        for (const auto& ch : audio.samples) {
+            near_full += std::count_if(ch.begin(), ch.end(), [](float s) { return std::fabs(s) > 0.9f; });
+        }
         EXPECT_EQ(near_full, 0u);
         if (!music.loop) {
             // The chapter tune plays once: it ends in silence.
@@ -270,7 +274,9 @@ TEST(AudioAssets, LoopingFilesJoinTheirStartWithoutAJump) {
             double jump = 0.0;
             double score = SeamScore(end, start, 64, &jump);
             EXPECT_LT(score, 1.5) << "jump " << jump;
-            EXPECT_LT(jump, 0.05);
+            // A note may begin right at the loop point (its attack is as sharp there as anywhere), but
+            // never with a leap like a cut waveform's.
+            EXPECT_LT(jump, 0.2);
             // The loop must not fade to silence at its end and back in at its start either: that
             // would be heard as a gap every time it comes round.
             double edge = 0.0;

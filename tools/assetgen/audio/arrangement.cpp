@@ -1,4 +1,4 @@
-#include "audio/arrangement.h"
+#include "arrangement.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,7 +55,8 @@ bool ParseChord(const std::string& symbol, ChordSlot& chord) {
     return true;
 }
 
-std::vector<ChordSlot> ParseProgression(const std::string& text, double start_beat, double default_beats) {
+std::vector<ChordSlot> ParseProgression(const std::string& text, double start_beat, double default_beats,
+                                        int* errors) {
     std::vector<ChordSlot> slots;
     std::string spaced = text;
     std::replace(spaced.begin(), spaced.end(), '|', ' ');
@@ -77,6 +78,7 @@ std::vector<ChordSlot> ParseProgression(const std::string& text, double start_be
             slots.push_back(slot);
         } else {
             std::fprintf(stderr, "Warning: unknown chord '%s'\n", token.c_str());
+            if (errors != nullptr) ++*errors;
         }
         beat += beats;
     }
@@ -163,7 +165,8 @@ void AddStrum(Song& song, const std::vector<ChordSlot>& chords, Instrument instr
     }
 }
 
-void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity, float pan) {
+void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity,
+            float pan) {
     for (const ChordSlot& chord : chords) {
         std::vector<int> tones = ChordTones(chord, low, low + 11);
         for (size_t t = 0; t < tones.size(); ++t) {

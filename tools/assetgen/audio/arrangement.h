@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/song.h"
+#include "song.h"
 
 struct ChordSlot {
     double beat = 0.0;
@@ -20,8 +20,10 @@ struct ChordSlot {
 bool ParseChord(const std::string& symbol, ChordSlot& chord);
 
 // "C G:2 D:2 | Em" -> slots from `start_beat`; a chord without ":beats" lasts `default_beats`.
-// Unknown symbols are reported on stderr and skipped (their time still passes).
-std::vector<ChordSlot> ParseProgression(const std::string& text, double start_beat, double default_beats = 4.0);
+// Unknown symbols are reported on stderr, counted in `errors` (when given) and skipped (their time
+// still passes).
+std::vector<ChordSlot> ParseProgression(const std::string& text, double start_beat, double default_beats = 4.0,
+                                        int* errors = nullptr);
 
 // Every chord tone between `low` and `high` (MIDI numbers, inclusive), ascending.
 std::vector<int> ChordTones(const ChordSlot& chord, int low, int high);
@@ -40,7 +42,8 @@ void AddArpeggio(Song& song, const std::vector<ChordSlot>& chords, Instrument in
 void AddStrum(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, const std::string& pattern,
               double step, int low, float velocity, float pan, double ring = 1.0);
 // Sustained chord (tones in [low, low + 12)) for each chord's whole length.
-void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity, float pan);
+void AddPad(Song& song, const std::vector<ChordSlot>& chords, Instrument instrument, int low, float velocity,
+            float pan);
 // Drum pattern repeated `repeats` times from `beat`: 'x' full hit, 'o' soft hit, '.' nothing.
 void AddDrums(Song& song, Instrument instrument, double beat, int repeats, const std::string& pattern, double step,
               float velocity, float pan, float tuning_midi = 60.0f);

@@ -1,6 +1,6 @@
-#include "audio/music_tracks.h"
+#include "music_tracks.h"
 
-#include "audio/arrangement.h"
+#include "arrangement.h"
 
 // Every tune is in 4/4; a bar is four beats. Looping tunes end on a chord that leads back into their
 // first bar, and their notes and echoes wrap around from the end onto the start when rendered.
@@ -10,6 +10,14 @@ namespace {
 constexpr double kBar = 4.0;
 
 double Bars(int n) { return n * kBar; }
+
+// Reads a chord progression for `song`, counting any unreadable chord against it.
+std::vector<ChordSlot> Chords(Song& song, const std::string& text, double at) {
+    int errors = 0;
+    std::vector<ChordSlot> slots = ParseProgression(text, at, kBar, &errors);
+    song.AddNotationErrors(errors);
+    return slots;
+}
 
 // Title theme: warm and singable, in F. A (theme) B (answer) A' (theme with fuller band).
 Song AwardsCeremony() {
@@ -25,7 +33,7 @@ Song AwardsCeremony() {
         "f5:1 a5:1 d6:1.5 c6:.5 | bb5:1 a5:1 g5:1 f5:1 | g5:1 bb5:1 e5:1 g5:1 | c6:2 bb5:1 g5:1";
     for (int section = 0; section < 3; ++section) {
         double at = Bars(8 * section);
-        auto chords = ParseProgression(section == 1 ? prog_b : prog_a, at);
+        auto chords = Chords(song, section == 1 ? prog_b : prog_a, at);
         AddArpeggio(song, chords, Instrument::kHarp, "01232123", 0.5, 53, 0.45f, -0.3f, 3.0);
         AddPad(song, chords, Instrument::kPad, 57, section == 1 ? 0.55f : 0.4f, 0.1f);
         AddBassLine(song, chords, Instrument::kBass, section == 0 ? "R---" : "R--F", 1.0, 36, 0.6f, 0.0f);
@@ -46,7 +54,7 @@ Song AwardsCeremony() {
 Song Intro() {
     Song song(76.0, Bars(12), false, 0x1272u);
     song.SetReverb(0.75f, 0.4f, 0.32f);
-    auto chords = ParseProgression("F Bb/F F C/E Dm Bb F C F Bb C:2 C7:2 F", 0.0);
+    auto chords = Chords(song, "F Bb/F F C/E Dm Bb F C F Bb C:2 C7:2 F", 0.0);
     AddPad(song, chords, Instrument::kPad, 57, 0.5f, 0.0f);
     AddArpeggio(song, chords, Instrument::kHarp, "0123", 1.0, 53, 0.45f, -0.3f, 2.0);
     AddBassLine(song, chords, Instrument::kBass, "R---", 1.0, 36, 0.5f, 0.0f);
@@ -63,7 +71,7 @@ Song Intro() {
 // Village: cosy folk in G; strummed guitar, flute and a light shaker.
 Song Village() {
     Song song(100.0, Bars(24), true, 0x5111u);
-    song.SetReverb(0.5f, 0.5f, 0.22f);
+    song.SetReverb(0.55f, 0.5f, 0.3f);
     const std::string prog_a = "G D Em C G D C D";
     const std::string prog_b = "Em C G D Em C Am D";
     const std::string tune_a =
@@ -74,7 +82,7 @@ Song Village() {
         "b5:1 c6:.5 b5:.5 a5:1 g5:1 | e5:1 g5:1 c6:2 | b5:.5 a5:.5 g5:.5 a5:.5 e5:1 c5:1 | d5:1 f#5:1 a5:2";
     for (int section = 0; section < 3; ++section) {
         double at = Bars(8 * section);
-        auto chords = ParseProgression(section == 1 ? prog_b : prog_a, at);
+        auto chords = Chords(song, section == 1 ? prog_b : prog_a, at);
         AddStrum(song, chords, Instrument::kGuitar, "x..ox.o.", 0.5, 55, 0.55f, -0.25f, 2.0);
         AddBassLine(song, chords, Instrument::kBass, "R-F-", 0.5, 40, 0.6f, 0.0f);
         if (section > 0) AddDrums(song, Instrument::kShaker, at, 8, "..x...x.", 0.5, 0.45f, 0.35f);
@@ -90,8 +98,8 @@ Song Village() {
 // Forest: mysterious and soft, in A minor; harp ripples, pad, a low flute and stray chimes.
 Song Forest() {
     Song song(72.0, Bars(16), true, 0xF0E57u);
-    song.SetReverb(0.85f, 0.5f, 0.34f);
-    auto chords = ParseProgression("Am Fmaj7 G Em Am Dm F E Am Fmaj7 G Em Am Dm F E", 0.0);
+    song.SetReverb(0.8f, 0.5f, 0.24f);
+    auto chords = Chords(song, "Am Fmaj7 G Em Am Dm F E Am Fmaj7 G Em Am Dm F E", 0.0);
     AddPad(song, chords, Instrument::kPad, 57, 0.45f, 0.0f);
     AddArpeggio(song, chords, Instrument::kHarp, "02431324", 0.5, 45, 0.35f, -0.35f, 3.0);
     AddArpeggio(song, chords, Instrument::kCelesta, "4.....2.", 0.5, 72, 0.25f, 0.5f);
@@ -105,6 +113,14 @@ Song Forest() {
         "a5:1 g5:1 e5:1 c5:1 | f5:1.5 e5:.5 d5:2 | c5:1.5 d5:.5 a4:2 | b4:2 g#4:2";
     song.AddMelody(Instrument::kPanFlute, Bars(8), second, 0.6f, 0.1f, 0.92f, -12);
     song.AddMelody(Instrument::kCelesta, Bars(8), second, 0.3f, -0.3f, 0.9f);
+    // Birds somewhere in the canopy.
+    const struct {
+        int bar;
+        double beat;
+        float midi, pan;
+    } birds[] = {{1, 2.5, 96, 0.6f}, {3, 1.0, 98, -0.6f}, {6, 3.0, 95, 0.4f},
+                 {9, 0.5, 97, -0.5f}, {12, 2.0, 99, 0.7f}, {14, 3.5, 96, -0.3f}};
+    for (const auto& b : birds) song.Add(Instrument::kBird, Bars(b.bar) + b.beat, 0.5, b.midi, 0.8f, b.pan);
     return song;
 }
 
@@ -124,7 +140,7 @@ Song Ranch() {
         "d6:1 b5:1 g5:1 b5:1 | a5:1 f#5:1 d5:2 | e5:.5 f#5:.5 g5:1 a5:.5 g5:.5 e5:1 | d5:2 a4:1 r:1";
     for (int section = 0; section < 3; ++section) {
         double at = Bars(8 * section);
-        auto chords = ParseProgression(section == 1 ? prog_b : prog_a, at);
+        auto chords = Chords(song, section == 1 ? prog_b : prog_a, at);
         AddBassLine(song, chords, Instrument::kBass, "R.F.", 1.0, 38, 0.65f, 0.0f);
         AddStrum(song, chords, Instrument::kMarimba, ".x.x", 1.0, 62, 0.5f, 0.25f, 0.5);
         AddDrums(song, Instrument::kWoodblock, at, 8, ".x.x", 1.0, 0.45f, -0.4f, 79.0f);
@@ -137,6 +153,8 @@ Song Ranch() {
     song.AddMelody(Instrument::kHarp, Bars(8), tune_b, 0.35f, -0.2f, 0.9f, -12);
     song.AddMelody(Instrument::kFlute, Bars(16), tune_a, 0.75f, 0.1f, 0.85f);
     song.AddMelody(Instrument::kMarimba, Bars(16), tune_a, 0.45f, 0.35f, 0.9f, 12);
+    song.Add(Instrument::kBird, Bars(2) + 1.5, 0.5, 98.0f, 0.55f, 0.7f);
+    song.Add(Instrument::kBird, Bars(13) + 3.0, 0.5, 96.0f, 0.55f, -0.6f);
     return song;
 }
 
@@ -144,7 +162,7 @@ Song Ranch() {
 Song Lake() {
     Song song(80.0, Bars(16), true, 0x1A4Eu);
     song.SetReverb(0.8f, 0.4f, 0.3f);
-    auto chords = ParseProgression("Cmaj7 Am7 Fmaj7 G Em7 Am7 Dm7 G Cmaj7 Am7 Fmaj7 G Em7 Am7 Dm7 Gsus4:2 G:2", 0.0);
+    auto chords = Chords(song, "Cmaj7 Am7 Fmaj7 G Em7 Am7 Dm7 G Cmaj7 Am7 Fmaj7 G Em7 Am7 Dm7 Gsus4:2 G:2", 0.0);
     AddArpeggio(song, chords, Instrument::kHarp, "01234321", 0.25, 48, 0.28f, -0.2f, 4.0);
     AddPad(song, chords, Instrument::kPad, 60, 0.35f, 0.2f);
     AddBassLine(song, chords, Instrument::kBass, "R-----F-", 0.5, 36, 0.5f, 0.0f);
@@ -162,8 +180,8 @@ Song Lake() {
 // Mountain: sparse and airy over a D drone; pan flute, slow harp, distant chimes.
 Song Mountain() {
     Song song(66.0, Bars(16), true, 0x3047u);
-    song.SetReverb(0.9f, 0.3f, 0.38f);
-    auto chords = ParseProgression("D5 G/D D5 Asus4 Bm G D A Bm G D A G Em Asus4 A", 0.0);
+    song.SetReverb(0.85f, 0.35f, 0.22f);
+    auto chords = Chords(song, "D5 G/D D5 Asus4 Bm G D A Bm G D A G Em Asus4 A", 0.0);
     AddPad(song, chords, Instrument::kPad, 50, 0.4f, 0.0f);
     AddArpeggio(song, chords, Instrument::kHarp, "0..1..2.", 0.5, 50, 0.3f, -0.4f, 4.0);
     AddArpeggio(song, chords, Instrument::kCelesta, "4.......", 0.5, 74, 0.2f, 0.5f);
@@ -171,6 +189,11 @@ Song Mountain() {
         song.Add(Instrument::kOrgan, Bars(2 * i), 8.0, 38.0f, 0.45f, 0.0f);  // D2 drone
         song.Add(Instrument::kOrgan, Bars(2 * i), 8.0, 45.0f, 0.25f, 0.0f);  // A2
     }
+    // Wind sweeping over the pass; the last gust blows on across the loop point.
+    song.Add(Instrument::kWind, Bars(0) + 2.0, 12.0, 79.0f, 0.5f, -0.5f);
+    song.Add(Instrument::kWind, Bars(6), 10.0, 74.0f, 0.45f, 0.5f);
+    song.Add(Instrument::kWind, Bars(10) + 2.0, 12.0, 81.0f, 0.5f, -0.3f);
+    song.Add(Instrument::kWind, Bars(14), 10.0, 76.0f, 0.45f, 0.4f);
     song.AddMelody(Instrument::kPanFlute, Bars(0),
                    "r:2 a4:1 d5:1 | e5:3 d5:1 | a4:4 | r:2 b4:1 d5:1 | f#5:2 e5:1 d5:1 | b4:3 a4:1 |"
                    "d5:1.5 e5:.5 f#5:2 | e5:4 | r:1 f#5:1 a5:1 b5:1 | b5:2 a5:1 f#5:1 | a5:3 f#5:1 | e5:4 |"
@@ -183,7 +206,7 @@ Song Mountain() {
 Song Hall() {
     Song song(76.0, Bars(16), true, 0x4A11u);
     song.SetReverb(0.8f, 0.6f, 0.3f);
-    auto chords = ParseProgression("Dm Dm Bb C Dm Gm A A Dm Dm Bb C Gm:2 A:2 Dm Bb:2 C:2 A", 0.0);
+    auto chords = Chords(song, "Dm Dm Bb C Dm Gm A A Dm Dm Bb C Gm:2 A:2 Dm Bb:2 C:2 A", 0.0);
     for (int i = 0; i < 8; ++i) {
         song.Add(Instrument::kOrgan, Bars(2 * i), 8.0, 38.0f, 0.5f, -0.1f);  // D2
         song.Add(Instrument::kOrgan, Bars(2 * i), 8.0, 45.0f, 0.35f, 0.1f);  // A2
@@ -221,7 +244,7 @@ Song Battle() {
     for (int section = 0; section < 4; ++section) {
         double at = Bars(8 * section);
         int bars = section == 3 ? 4 : 8;
-        auto chords = ParseProgression(progs[section], at);
+        auto chords = Chords(song, progs[section], at);
         AddBassLine(song, chords, Instrument::kBass, "RRORRFRO", 0.5, 33, 0.6f, 0.0f);
         AddStrum(song, chords, Instrument::kFiddle, "x..x..x.", 0.5, 57, 0.45f, -0.3f, 1.2);
         AddDrums(song, Instrument::kKick, at, bars, "x.....x.x.......", 0.25, 0.7f, 0.0f);
@@ -255,7 +278,7 @@ Song Festival() {
         "b5:1 g5:1 a5:1 f#5:1 | g5:3 r:1";
     for (int section = 0; section < 4; ++section) {
         double at = Bars(8 * section);
-        auto chords = ParseProgression(section % 2 == 0 ? prog_a : prog_b, at);
+        auto chords = Chords(song, section % 2 == 0 ? prog_a : prog_b, at);
         AddBassLine(song, chords, Instrument::kBass, "R.F.", 1.0, 38, 0.65f, 0.0f);
         AddStrum(song, chords, Instrument::kLead, ".x.x", 1.0, 60, 0.4f, -0.3f, 0.6);
         AddDrums(song, Instrument::kKick, at, 8, "x.x.", 1.0, 0.55f, 0.0f);

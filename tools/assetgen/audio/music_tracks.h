@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/song.h"
+#include "song.h"
 
 struct MusicTrack {
     std::string path;  // relative to the game folder, e.g. "Data/Music/Village.ogg"

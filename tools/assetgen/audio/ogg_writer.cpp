@@ -1,4 +1,4 @@
-#include "audio/ogg_writer.h"
+#include "ogg_writer.h"
 
 #include <vorbis/vorbisenc.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "audio/synth.h"
+#include "synth.h"
 
 // Writes `left` (and `right` when it is not empty: a stereo file) at kSampleRate. Samples are clamped
 // to [-1, 1]. `serial` is the Ogg stream serial number: fixed, so the same samples always give the

@@ -1,4 +1,4 @@
-#include "audio/reverb.h"
+#include "reverb.h"
 
 #include <algorithm>
 
@@ -41,41 +41,66 @@ void Reverb::Reset() {
     }
 }
 
-float Reverb::ProcessSide(Side& side, float x) {
-    float sum = 0.0f;
+void Reverb::ProcessSide(Side& side, const float* in, float* out, size_t count) {
+    // Filter by filter over a block: the same arithmetic, in the same order, as running every
+    // filter once per sample, but with far less bookkeeping per sample.
+    std::fill(out, out + count, 0.0f);
     for (Comb& c : side.combs) {
-        float y = c.line[c.pos];
-        c.store = y * (1.0f - damp) + c.store * damp;
-        c.line[c.pos] = x + c.store * feedback;
-        if (++c.pos == c.line.size()) c.pos = 0;
-        sum += y;
+        float* line = c.line.data();
+        const size_t length = c.line.size();
+        size_t pos = c.pos;
+        float store = c.store;
+        for (size_t i = 0; i < count; ++i) {
+            float y = line[pos];
+            store = y * (1.0f - damp) + store * damp;
+            line[pos] = in[i] + store * feedback;
+            if (++pos == length) pos = 0;
+            out[i] += y;
+        }
+        c.pos = pos;
+        c.store = store;
     }
     for (AllPass& a : side.allpasses) {
-        float buffered = a.line[a.pos];
-        a.line[a.pos] = sum + buffered * 0.5f;
-        if (++a.pos == a.line.size()) a.pos = 0;
-        sum = buffered - sum;
+        float* line = a.line.data();
+        const size_t length = a.line.size();
+        size_t pos = a.pos;
+        for (size_t i = 0; i < count; ++i) {
+            float buffered = line[pos];
+            line[pos] = out[i] + buffered * 0.5f;
+            if (++pos == length) pos = 0;
+            out[i] = buffered - out[i];
+        }
+        a.pos = pos;
     }
-    return sum;
 }
 
 void Reverb::Apply(const Samples& send, Samples& left, Samples& right, float wet, bool looped) {
     Reset();
-    const float input_gain = 0.015f;
+    const float input_gain = 0.1f;
+    const size_t kBlock = 1024;
+    float in[kBlock], out[kBlock];
+    auto feed = [&](size_t first, size_t count) {
+        for (size_t i = 0; i < count; ++i) in[i] = send[first + i] * input_gain;
+    };
     if (looped) {
         // Warm-up pass over the loop's last seconds: leaves the filters holding the tail of the end,
         // which then rings on into the start. Eight seconds is far longer than any tail lasts here
         // (with the longest room the combs fall by over 100 dB in that time).
         const size_t warm_up = std::min(send.size(), static_cast<size_t>(8 * kSampleRate));
-        for (size_t i = send.size() - warm_up; i < send.size(); ++i) {
-            ProcessSide(sides[0], send[i] * input_gain);
-            ProcessSide(sides[1], send[i] * input_gain);
+        for (size_t first = send.size() - warm_up; first < send.size(); first += kBlock) {
+            size_t count = std::min(kBlock, send.size() - first);
+            feed(first, count);
+            ProcessSide(sides[0], in, out, count);
+            ProcessSide(sides[1], in, out, count);
         }
     }
-    size_t count = std::min({send.size(), left.size(), right.size()});
-    for (size_t i = 0; i < count; ++i) {
-        float x = send[i] * input_gain;
-        left[i] += ProcessSide(sides[0], x) * wet;
-        right[i] += ProcessSide(sides[1], x) * wet;
+    const size_t total = std::min({send.size(), left.size(), right.size()});
+    for (size_t first = 0; first < total; first += kBlock) {
+        size_t count = std::min(kBlock, total - first);
+        feed(first, count);
+        ProcessSide(sides[0], in, out, count);
+        for (size_t i = 0; i < count; ++i) left[first + i] += out[i] * wet;
+        ProcessSide(sides[1], in, out, count);
+        for (size_t i = 0; i < count; ++i) right[first + i] += out[i] * wet;
     }
 }

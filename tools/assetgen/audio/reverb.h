@@ -2,7 +2,7 @@
 // with slightly different delay lengths per side for a stereo spread.
 #pragma once
 
-#include "audio/synth.h"
+#include "synth.h"
 
 class Reverb {
 public:
@@ -30,7 +30,8 @@ private:
         std::vector<AllPass> allpasses;
     };
 
-    float ProcessSide(Side& side, float x);
+    // Runs one side's filters over `count` samples of `in`, writing the wet signal to `out`.
+    void ProcessSide(Side& side, const float* in, float* out, size_t count);
     void Reset();
 
     float feedback;

@@ -1,15 +1,19 @@
-#include "audio/song.h"
+#include "song.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <sstream>
+#include <tuple>
 
-#include "audio/reverb.h"
+#include "reverb.h"
+#include "voices.h"
 
 namespace {
 
 constexpr size_t kInstrumentCount = static_cast<size_t>(Instrument::kCount);
+constexpr double kBeatsPerBar = 4.0;
 
 bool IsDrum(Instrument instrument) {
     switch (instrument) {
@@ -24,6 +28,43 @@ bool IsDrum(Instrument instrument) {
             return false;
     }
 }
+
+// Voices whose output is exactly proportional to velocity (the plucked strings and the horn also
+// brighten when played harder).
+bool IsVelocityLinear(Instrument instrument) {
+    return instrument != Instrument::kGuitar && instrument != Instrument::kHarp && instrument != Instrument::kHorn;
+}
+
+bool UsesNoise(Instrument instrument) {
+    switch (instrument) {
+        case Instrument::kGuitar:
+        case Instrument::kHarp:
+        case Instrument::kFlute:
+        case Instrument::kPanFlute:
+        case Instrument::kShaker:
+        case Instrument::kSnare:
+        case Instrument::kTom:
+        case Instrument::kTambourine:
+        case Instrument::kWind:
+        case Instrument::kBird:
+            return true;
+        default:
+            return false;
+    }
+}
+
+struct NoteKey {
+    size_t instrument;
+    int midi_cents;
+    size_t hold_samples;
+    int velocity_milli;
+    uint32_t take;
+
+    bool operator<(const NoteKey& o) const {
+        return std::tie(instrument, midi_cents, hold_samples, velocity_milli, take) <
+               std::tie(o.instrument, o.midi_cents, o.hold_samples, o.velocity_milli, o.take);
+    }
+};
 
 // Default reverb send of each instrument: drums and bass stay fairly dry, chimes and pads float.
 float DefaultSend(Instrument instrument) {
@@ -41,6 +82,7 @@ float DefaultSend(Instrument instrument) {
         case Instrument::kPad:
         case Instrument::kHarp:
         case Instrument::kPanFlute:
+        case Instrument::kWind:
             return 0.6f;
         default:
             return 0.35f;
@@ -90,6 +132,8 @@ Samples RenderInstrumentNote(Instrument instrument, float midi, float hold, floa
         case Instrument::kSnare: return RenderSnare(velocity, seed);
         case Instrument::kTom: return RenderTom(f, velocity, seed);
         case Instrument::kTambourine: return RenderTambourine(velocity, seed);
+        case Instrument::kWind: return RenderWind(f, hold, velocity, seed);
+        case Instrument::kBird: return RenderBird(f, velocity, seed);
         case Instrument::kCount: break;
     }
     return {};
@@ -122,28 +166,60 @@ void Song::Add(Instrument instrument, double beat, double beats, float midi, flo
 
 double Song::AddMelody(Instrument instrument, double beat, const std::string& text, float velocity, float pan,
                        float legato, int transpose) {
-    std::string spaced = text;
-    std::replace(spaced.begin(), spaced.end(), '|', ' ');
+    // "|" marks a bar line (4/4): it must fall on a whole bar from the melody's start, which catches
+    // a bar whose lengths do not add up.
+    std::string spaced;
+    for (char c : text) {
+        if (c == '|') {
+            spaced += " | ";
+        } else {
+            spaced += c;
+        }
+    }
     std::istringstream in(spaced);
     std::string token;
+    const double start = beat;
     double length = 1.0;
+    bool has_bar_lines = false;
+    bool ends_on_bar_line = false;
+    auto check_bar_line = [&]() {
+        double bars = (beat - start) / kBeatsPerBar;
+        if (std::fabs(bars - std::round(bars)) > 1e-6) {
+            std::fprintf(stderr, "Warning: melody bar line at beat %.3f is not on a bar\n", beat - start);
+            ++notation_errors;
+        }
+    };
     while (in >> token) {
+        if (token == "|") {
+            has_bar_lines = true;
+            ends_on_bar_line = true;
+            check_bar_line();
+            continue;
+        }
+        ends_on_bar_line = false;
         std::string name = token;
         size_t colon = token.find(':');
         if (colon != std::string::npos) {
             name = token.substr(0, colon);
             length = std::atof(token.substr(colon + 1).c_str());
+            if (length <= 0.0) {
+                std::fprintf(stderr, "Warning: bad length in '%s'\n", token.c_str());
+                ++notation_errors;
+                length = 1.0;
+            }
         }
         if (name != "r") {
             int midi = ParseNoteName(name);
             if (midi < 0) {
                 std::fprintf(stderr, "Warning: bad note '%s' in melody\n", token.c_str());
+                ++notation_errors;
             } else {
                 Add(instrument, beat, length * legato, static_cast<float>(midi + transpose), velocity, pan);
             }
         }
         beat += length;
     }
+    if (has_bar_lines && !ends_on_bar_line) check_bar_line();  // the last bar must be whole too
     return beat;
 }
 
@@ -155,16 +231,35 @@ void Song::Render(Samples& left, Samples& right, float tail_seconds) const {
     right.assign(total, 0.0f);
     Samples send(total, 0.0f);
     SynthRng rng(seed);
+    std::map<NoteKey, Samples> cache;
     for (size_t index = 0; index < notes.size(); ++index) {
         const NoteEvent& note = notes[index];
         size_t inst = static_cast<size_t>(note.instrument);
         float jitter = IsDrum(note.instrument) ? timing_jitter * 0.5f : timing_jitter;
         double offset = rng.Signed() * jitter;
         float velocity = std::clamp(note.velocity * (1.0f + rng.Signed() * velocity_jitter), 0.0f, 1.0f);
-        Samples voice = RenderInstrumentNote(note.instrument, note.midi, static_cast<float>(note.beats * spb), velocity,
-                                             seed ^ static_cast<uint32_t>(index * 2654435761u));
+        // Identical notes are rendered once. Voices whose sound scales linearly with velocity are
+        // rendered at full velocity and scaled; the others are keyed on a rounded velocity. Voices
+        // with a noise part come in three takes so repeated notes do not sound stamped.
+        bool linear = IsVelocityLinear(note.instrument);
+        float render_velocity = linear ? 1.0f : std::max(0.05f, std::round(velocity * 20.0f) / 20.0f);
+        uint32_t take = UsesNoise(note.instrument) ? static_cast<uint32_t>(index % 3) : 0u;
+        size_t hold_samples = static_cast<size_t>(note.beats * spb * kSampleRate);
+        NoteKey key{inst, static_cast<int>(std::lround(note.midi * 100.0f)), hold_samples,
+                    static_cast<int>(std::lround(render_velocity * 1000.0f)), take};
+        auto cached = cache.find(key);
+        if (cached == cache.end()) {
+            uint32_t note_seed = seed ^ (take * 2654435761u) ^ (static_cast<uint32_t>(key.midi_cents) * 40503u);
+            Samples rendered = RenderInstrumentNote(note.instrument, note.midi,
+                                                    static_cast<float>(hold_samples) / kSampleRate, render_velocity,
+                                                    note_seed);
+            cached = cache.emplace(key, std::move(rendered)).first;
+        }
+        const Samples& voice = cached->second;
+        float voice_gain = linear ? velocity : 1.0f;
         float angle = (std::clamp(note.pan, -1.0f, 1.0f) + 1.0f) * 0.25f * 3.14159265f;
         float gain = levels[inst];
+        gain *= voice_gain;
         float lg = std::cos(angle) * gain * 1.41421356f, rg = std::sin(angle) * gain * 1.41421356f;
         float sg = sends[inst] * gain;
         long long start_sample = std::llround((note.beat * spb + offset) * kSampleRate);

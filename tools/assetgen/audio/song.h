@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/synth.h"
+#include "synth.h"
 
 enum class Instrument {
     kGuitar,     // plucked string, warm
@@ -30,6 +30,8 @@ enum class Instrument {
     kSnare,
     kTom,
     kTambourine,
+    kWind,
+    kBird,
     kCount
 };
 
@@ -54,7 +56,8 @@ public:
 
     void Add(Instrument instrument, double beat, double beats, float midi, float velocity, float pan);
     // Adds a melody written as space-separated notes "name[octave][:beats]", e.g.
-    // "e5:1 d5:.5 c#5 r:2" (r = rest; a missing length repeats the previous one; "|" is ignored).
+    // "e5:1 d5:.5 c#5 r:2 |" (r = rest; a missing length repeats the previous one; "|" is a bar line of
+    // 4/4 and must fall on a whole bar from `beat`, else it counts as a notation error).
     // Each note sounds for `legato` of its length, `transpose` semitones away from where it is
     // written. Returns the beat after the last note.
     double AddMelody(Instrument instrument, double beat, const std::string& notes, float velocity, float pan,
@@ -65,6 +68,10 @@ public:
     double SecondsPerBeat() const { return 60.0 / bpm; }
     bool Loops() const { return loop; }
     const std::vector<NoteEvent>& Notes() const { return notes; }
+    // Notation errors met while composing the song: melody tokens that were not notes, chords that
+    // could not be read (each reported on stderr and skipped, its time still passing).
+    int NotationErrors() const { return notation_errors; }
+    void AddNotationErrors(int count) { notation_errors += count; }
 
     // Renders the whole song. A looping song gives exactly LengthBeats() worth of samples; a song that
     // does not loop gets `tail_seconds` more so its last notes can ring out (then fades to silence).
@@ -83,6 +90,7 @@ private:
     std::vector<float> levels;
     std::vector<float> sends;
     std::vector<NoteEvent> notes;
+    int notation_errors = 0;
 };
 
 // Parses a note name like "c5", "f#4", "bb3" into a MIDI number; returns -1 when it is not a note.

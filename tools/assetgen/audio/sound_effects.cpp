@@ -1,9 +1,10 @@
-#include "audio/sound_effects.h"
+#include "sound_effects.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "audio/song.h"
+#include "song.h"
+#include "voices.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ float Swell(float t, float attack, float length) {
 // A sung syllable: a glottal-like harmonic series shaped by three vowel formants (additive, so it is
 // exact and cheap), with a small pitch glide. Kept short and mellow so it still sounds like a voice
 // when the game plays it 0.98-1.3 times faster.
-Samples Syllable(float f0_start, float f0_end, float seconds, float f1, float f2, float f3, float breath, uint32_t seed) {
+Samples Syllable(float f0_start, float f0_end, float seconds, float f1, float f2, float f3, float breath,
+                 uint32_t seed) {
     Samples out(Secs(seconds), 0.0f);
     struct Formant {
         float centre, width, gain;
@@ -150,7 +152,9 @@ Samples Whoosh() {
         out[n] = band * 0.5f * Swell(t, 0.5f, 1.2f);
     }
     static const char* const gliss[] = {"c5", "d5", "e5", "g5", "a5", "c6", "d6", "e6"};
-    for (int i = 0; i < 8; ++i) MixInto(out, Note(Instrument::kHarp, gliss[i], 0.4f, 0.45f), Secs(0.25f + 0.045f * i), 0.8f);
+    for (int i = 0; i < 8; ++i) {
+        MixInto(out, Note(Instrument::kHarp, gliss[i], 0.4f, 0.45f), Secs(0.25f + 0.045f * i), 0.8f);
+    }
     FadeEdges(out, 0.0f, 0.1f);
     return out;
 }

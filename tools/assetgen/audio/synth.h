@@ -1,7 +1,6 @@
-// The small synthesizer behind every sound and tune: oscillators, envelopes, one-pole filters and a
-// handful of instrument voices. Every voice renders one note into a mono buffer (including its
-// release tail); randomness comes from a seeded generator, so the same call always gives the same
-// samples.
+// The building blocks of the small synthesizer behind every sound and tune: oscillators, envelopes,
+// filters and buffer helpers. Randomness comes from a seeded generator, so the same call always gives
+// the same samples.
 #pragma once
 
 #include <cstddef>
@@ -95,26 +94,6 @@ private:
     float low = 0.0f;
     float band = 0.0f;
 };
-
-// Instrument voices. `freq` in Hz, `hold` = seconds the note is held, `velocity` 0..1.
-Samples RenderPluck(float freq, float hold, float velocity, float brightness, uint32_t seed);
-Samples RenderBell(float freq, float hold, float velocity, float decay_scale);
-Samples RenderMarimba(float freq, float hold, float velocity);
-Samples RenderFlute(float freq, float hold, float velocity, float breath, uint32_t seed);
-Samples RenderPad(float freq, float hold, float velocity, float cutoff_hz);
-Samples RenderBass(float freq, float hold, float velocity);
-Samples RenderOrgan(float freq, float hold, float velocity);
-Samples RenderHorn(float freq, float hold, float velocity);
-Samples RenderFiddle(float freq, float hold, float velocity);
-Samples RenderSquareLead(float freq, float hold, float velocity);
-
-// Soft drums.
-Samples RenderKick(float velocity);
-Samples RenderShaker(float velocity, uint32_t seed);
-Samples RenderWoodblock(float freq, float velocity);
-Samples RenderSnare(float velocity, uint32_t seed);
-Samples RenderTom(float freq, float velocity, uint32_t seed);
-Samples RenderTambourine(float velocity, uint32_t seed);
 
 // Buffer helpers.
 void MixInto(Samples& target, const Samples& source, size_t offset, float gain);

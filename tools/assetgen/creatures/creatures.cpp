@@ -1061,8 +1061,16 @@ bool PaintCreatures(const std::string& data_dir) {
 }
 
 void PaintSpiggle(cairo_t* cr, int breed, double x, double y, double scale, Rgb tint, bool facing_left) {
+    if (breed < 0 || breed >= 13) return;
     const Breed& b = kBreeds[breed];
-    const Placement place = Fit(b);
+    // Measuring a breed takes a while; scenes paint the same few breeds again and again.
+    static Placement placements[13];
+    static bool measured[13] = {};
+    if (!measured[breed]) {
+        placements[breed] = Fit(b);
+        measured[breed] = true;
+    }
+    const Placement place = placements[breed];
     Canvas fill(kCell, kCell), lines(kCell, kCell);
     PaintLayer(fill.cr(), kCell / 2.0, kCell / 2.0, b, place, Layer::kBody, 0);
     PaintLayer(fill.cr(), kCell / 2.0, kCell / 2.0, b, place, Layer::kFace, 0);

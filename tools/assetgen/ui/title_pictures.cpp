@@ -308,10 +308,11 @@ void PaintTitleButtons(Output& out) {
     Rng rng(408);
     for (int k = 0; k < 3; ++k) {
         double cx = 256 + 512 * k, cy = 128;
+        // Leaves tucked behind the plate's ends.
+        Leaf(cr, cx - w[k] / 2 + 22, cy - h[k] / 2 + 16, 44, -2.6, kMoss, 2.5);
+        Leaf(cr, cx - w[k] / 2 + 26, cy - h[k] / 2 + 18, 36, -2.0, kMossLight, 2.5);
+        Leaf(cr, cx + w[k] / 2 - 22, cy + h[k] / 2 - 16, 40, 0.45, kMoss, 2.5);
         PaintPlate(cr, cx - w[k] / 2, cy - h[k] / 2, w[k], h[k], h[k] * 0.45, colors[k], kOutlineWidth);
-        // Leaves tucked at the plate's ends.
-        Leaf(cr, cx - w[k] / 2 + 6, cy - h[k] / 2 + 8, 34, -2.5, kMoss, 2.5);
-        Leaf(cr, cx + w[k] / 2 - 6, cy + h[k] / 2 - 10, 30, 0.5, kMoss, 2.5);
     }
     out.SavePng(c, "Data/Graphics/Buttons512x256.png");
 }
@@ -321,6 +322,13 @@ void PaintSplashes(Output& out) {
         Canvas c(1024, 768);
         cairo_t* cr = c.cr();
         Landscape(cr, 1024, 768, 9001, false);
+        // A farm in the valley: two cottages with a fence between them.
+        Rng rng(9011);
+        PaintFence(cr, 150, 880, 560, 34, rng, 46, 2.5);
+        PaintHouse(cr, 180, 556, 150, 100, kCream, kBerryRed, rng);
+        PaintHouse(cr, 850, 566, 120, 84, kParchment, kMossDark, rng);
+        PaintRoundTree(cr, 300, 560, 150, kMoss, rng);
+        PaintBush(cr, 740, 570, 80, kMoss, rng);
         cairo_rectangle(cr, 0, 0, 1024, 768);
         SetColor(cr, kPaper, 0.25);
         cairo_fill(cr);

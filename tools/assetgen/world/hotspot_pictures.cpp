@@ -932,12 +932,12 @@ bool PaintHotspotPictures(Output& out) {
     Figure(out, 3122, "Zachary", 3, 160, 260, 248);
     Figure(out, 3123, "HonestHarry", 5, 150, 250, 240);
     Figure(out, 3124, "OldWen", 8, 150, 240, 230);
-    Figure(out, 3125, "Hrafnirr", 4, 170, 210, 200);
+    Figure(out, 3125, "Hrafnirr", 4, 130, 210, 200);
     Figure(out, 3126, "Wildman", 6, 170, 260, 250);
     {
         // Malcolm behind his counter: only the upper body, cut at the counter top (lower edge).
-        Canvas c(170, 210);
-        PaintFigure(c.cr(), 2, 85, 210, 320, true);
+        Canvas c(200, 250);
+        PaintFigure(c.cr(), 2, 100, 250, 380, true);
         out.SavePng(c, PicturePath(3127, "MalcolmAtCounter"));
     }
     return out.ok();

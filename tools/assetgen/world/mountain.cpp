@@ -75,12 +75,36 @@ void PaintLookout(Output& out) {
     Rng rng(3010);
     PaintSky(cr, 0, 0, 1024, 500, Hex(0x9aa8c8), Hex(0xf0d6b0));
     PaintMountains(cr, 0, 1024, 330, 220, Mix(kPlum, kStone, 0.5), rng, true, 2.0);
-    // The ravine: two cliff walls falling into mist.
+    // The ravine: two cliff walls falling into shadowy depth and mist.
+    cairo_rectangle(cr, 300, 336, 460, 330);
+    SetVerticalGradient(cr, 336, Hex(0xd8cfc0), 640, Hex(0x5a5a7a), 0.0, 1.0);
+    cairo_fill(cr);
     PaintRock(cr, {-40, 800, -40, 360, 200, 330, 360, 380, 420, 520, 380, 800}, Mix(kStone, kPlum, 0.2), rng);
     PaintRock(cr, {1064, 800, 1064, 340, 860, 320, 700, 400, 640, 560, 700, 800}, Mix(kStone, kPlum, 0.2), rng);
     cairo_rectangle(cr, 0, 420, 1024, 200);
     SetVerticalGradient(cr, 420, kWhite, 620, kWhite, 0.0, 0.55);
     cairo_fill(cr);
+    // An old rope bridge spans the gap.
+    auto bridge_y = [](double t) { return 418 - t * 12 + std::sin(t * kWorldPi) * 34; };
+    for (int i = 0; i <= 14; ++i) {
+        double t = i / 14.0;
+        double x = 392 + t * 290, y = bridge_y(t);
+        cairo_move_to(cr, x - 6, y);
+        cairo_line_to(cr, x + 6, y + 4);
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x, y - 22);
+    }
+    SetColor(cr, kBark);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    for (int k = 0; k < 2; ++k) {
+        for (int i = 0; i <= 28; ++i) {
+            double t = i / 28.0;
+            double x = 392 + t * 290, y = bridge_y(t) - k * 22;
+            if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+        }
+        StrokeOutline(cr, 2.5);
+    }
     // Our ledge in the foreground.
     PaintRock(cr, {-40, 800, -40, 560, 200, 540, 480, 560, 700, 600, 1064, 620, 1064, 800}, kStone, rng);
     PaintMeadow(cr, 0, 600, 1024, 160, rng, 30, kMossDark);
