@@ -217,13 +217,7 @@ int GameEvent::Draw() {
     if (!initialized) return 0;
     const int ix = static_cast<int>(xpos);
     const int iy = static_cast<int>(ypos);
-    SetColor(fade_level, fade_level, fade_level);
-    SetBlend(SOLIDBLEND);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetAlpha(1);
-    ImageList::DrawSimple(bg, static_cast<float>(static_cast<int>(512 + xpos)),
-                          static_cast<float>(static_cast<int>(384 + ypos)));
+    DrawBackground();
     DrawPostBg();
 
     SetColor(fade_level, fade_level, fade_level);
@@ -262,14 +256,26 @@ int GameEvent::Draw() {
 
     SetColor(fade_level, fade_level, fade_level);
     AdventureGUI::Draw();
+    DrawPointerAndParticles();
+    return 0;
+}
 
+void GameEvent::DrawBackground() {
+    SetColor(fade_level, fade_level, fade_level);
+    SetBlend(SOLIDBLEND);
+    SetScale(1, 1);
+    SetRotation(0);
+    SetAlpha(1);
+    ImageList::DrawSimple(bg, static_cast<float>(static_cast<int>(512 + xpos)),
+                          static_cast<float>(static_cast<int>(384 + ypos)));
+}
+
+void GameEvent::DrawPointerAndParticles() {
     SetColor(255, 255, 255);
     SetAlpha(1);
     SetBlend(ALPHABLEND);
     SetScale(1, 1);
     ImageList::DrawSimple(kPointerImage, static_cast<float>(mouse_x), static_cast<float>(mouse_y + 8));
-
     ParticleList::Draw(static_cast<float>(static_cast<int>(xpos - (width - virtual_width) / 2)),
                        static_cast<float>(static_cast<int>(ypos - (height - virtual_height) / 2)));
-    return 0;
 }

@@ -52,5 +52,9 @@ public:
     virtual int StateMenu(float dt);
     virtual int StateExit(float dt);
     virtual void DrawPostBg() {}
+    // The background at the scroll offset, in the scene's fade.
+    void DrawBackground();
+    // The pointer over everything, then the particles with the scene's scroll offset.
+    void DrawPointerAndParticles();
     virtual void DrawPostHotspots() {}
 };

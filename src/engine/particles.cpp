@@ -113,6 +113,16 @@ const std::vector<ParticlePtr>& ParticleList::ScreenParticles() { return screen_
 
 const std::vector<ParticlePtr>& ParticleList::SceneParticles() { return scene_particles; }
 
+std::shared_ptr<TextParticle> MeasuredTextParticle(int font, const std::string& text) {
+    auto p = std::make_shared<TextParticle>();
+    p->font = font;
+    p->text = text;
+    FontList::SetFont(font);
+    p->w = TextWidth(text);
+    p->h = TextHeight(text);
+    return p;
+}
+
 void SetUpSpark(DotParticle& p, float x, float y, float radius, float gravity, float speed_min, float speed_max,
                 float dec_speed, float dec_alpha) {
     constexpr double kDegrees = 3.14159265358979323846 / 180.0;

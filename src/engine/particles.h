@@ -62,6 +62,9 @@ public:
 
 using ParticlePtr = std::shared_ptr<Particle>;
 
+// A floating text in `font`, its size measured so that it draws centred.
+std::shared_ptr<TextParticle> MeasuredTextParticle(int font, const std::string& text);
+
 class ParticleList {
 public:
     // Appends to the scene list when `scene` != 0, else to the screen list.

@@ -24,7 +24,6 @@ Interpolation battle_pos_b = Interpolation::Create(1536);
 namespace {
 const int kChooseAnimalGame = 12;
 const int kHitSound = 111;
-const int kPointerImage = 1;
 const int kNameFont = 4;
 const int kDamageFont = 2;
 const int kLookout = 10;
@@ -207,12 +206,7 @@ void Battle::Hit(int x, int y, int kind) {
 }
 
 void Battle::NewTextParticle(const std::string& text, int x, int y) {
-    auto p = std::make_shared<TextParticle>();
-    p->font = kDamageFont;
-    p->text = text;
-    FontList::SetFont(kDamageFont);
-    p->w = TextWidth(text);
-    p->h = TextHeight(text);
+    auto p = MeasuredTextParticle(kDamageFont, text);
     p->r = 255;
     p->g = 128;
     p->b = 128;
@@ -242,13 +236,7 @@ void Battle::NewImageParticle(int x, int y) {
 
 int Battle::Draw() {
     if (!initialized) return 0;
-    SetColor(fade_level, fade_level, fade_level);
-    SetBlend(SOLIDBLEND);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetAlpha(1);
-    ImageList::DrawSimple(bg, static_cast<float>(static_cast<int>(512 + xpos)),
-                          static_cast<float>(static_cast<int>(384 + ypos)));
+    DrawBackground();
     SetBlend(ALPHABLEND);
 
     SetAlpha(static_cast<float>(battle_alpha_a.Get()));
@@ -285,12 +273,6 @@ int Battle::Draw() {
         draw_b();
     }
 
-    SetColor(255, 255, 255);
-    SetAlpha(1);
-    SetBlend(ALPHABLEND);
-    SetScale(1, 1);
-    ImageList::DrawSimple(kPointerImage, static_cast<float>(mouse_x), static_cast<float>(mouse_y + 8));
-    ParticleList::Draw(static_cast<float>(static_cast<int>(xpos - (width - virtual_width) / 2)),
-                       static_cast<float>(static_cast<int>(ypos - (height - virtual_height) / 2)));
+    DrawPointerAndParticles();
     return 0;
 }

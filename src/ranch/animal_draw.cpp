@@ -31,12 +31,7 @@ void BurstAnimalImages(int count, int radius) {
 }
 
 void Animal::NewTextParticle(const std::string& text, int red, int green, int blue) {
-    auto p = std::make_shared<TextParticle>();
-    p->font = 1;
-    p->text = text;
-    FontList::SetFont(1);
-    p->w = TextWidth(text);
-    p->h = TextHeight(text);
+    auto p = MeasuredTextParticle(1, text);
     p->r = red;
     p->g = green;
     p->b = blue;
