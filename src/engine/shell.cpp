@@ -114,6 +114,7 @@ bool FramePass(FrameClock* clock) {
         return false;
     }
     if (script.Active()) script.Advance(TakeScreenshot);
+    if (script.TimeStep() > 0) dt = script.TimeStep();
     if (WindowResized()) WindowSize(&screen_width, &screen_height);
 
     if (app_active) AddPlayTime(dt);
