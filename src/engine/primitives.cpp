@@ -1,6 +1,7 @@
 #include "primitives.h"
 
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -112,6 +113,14 @@ unsigned int ClockSeed() {
     const auto bits = static_cast<unsigned long long>(ns);
     return static_cast<unsigned int>(bits ^ (bits >> 32));
 }
+
+namespace {
+int ToIntRange(long long v) { return v > INT_MAX ? INT_MAX : (v < INT_MIN ? INT_MIN : static_cast<int>(v)); }
+}  // namespace
+
+int SaturatingAdd(int a, int b) { return ToIntRange(static_cast<long long>(a) + b); }
+
+int SaturatingMultiply(int a, int b) { return ToIntRange(static_cast<long long>(a) * b); }
 
 int AngleBetween(float x1, float y1, float x2, float y2) {
     return static_cast<int>(std::atan2(y2 - y1, x2 - x1) * 180.0 / M_PI);
