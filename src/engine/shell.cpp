@@ -346,7 +346,7 @@ int RunGame(int argc, char** argv) {
     // 11: shutdown.
     if (!launch.screenshot.empty()) TakeScreenshot(launch.screenshot);
     UpdateCompletion();
-    Profile::Save();
+    Profile::SaveOnShutdown();
     WriteOptions(options_path);
     if (current_event) current_event->Free();
     current_event.reset();

@@ -24,6 +24,11 @@ std::vector<Flag> flags;
 std::vector<std::shared_ptr<Item>> inventory;
 float total_play_time = 0;
 
+namespace {
+// The save text kept when the running dialogue began; empty outside a dialogue.
+std::string dialogue_snapshot;
+}  // namespace
+
 int Flag::Compare(const Flag& other) const {
     if (this == &other) return 0;
     return name.compare(other.name) > 0 ? 1 : -1;
@@ -42,6 +47,7 @@ void Profile::CleanProfile() {
     player_expression = 0;
     stored_animals[0] = nullptr;
     stored_animals[1] = nullptr;
+    dialogue_snapshot.clear();
 }
 
 void Profile::NewProfile(const std::string& name, int male) {
@@ -395,10 +401,23 @@ std::string Profile::SaveText() {
     return out;
 }
 
+static int WriteProfile(const std::string& text) {
+    CreateDir(user_dir + "/Profiles");
+    std::string path = Profile::ProfilePath(profile_name);
+    if (!WriteSaveFile(path, text)) Fatal("Error: Could not write file '" + path + "'!");
+    return 1;
+}
+
 int Profile::Save() {
     if (!profile_active || saving_blocked) return 0;
-    CreateDir(user_dir + "/Profiles");
-    std::string path = ProfilePath(profile_name);
-    if (!WriteSaveFile(path, SaveText())) Fatal("Error: Could not write file '" + path + "'!");
-    return 1;
+    return WriteProfile(SaveText());
+}
+
+void Profile::KeepDialogueSnapshot() { dialogue_snapshot = profile_active ? SaveText() : std::string(); }
+
+void Profile::DropDialogueSnapshot() { dialogue_snapshot.clear(); }
+
+int Profile::SaveOnShutdown() {
+    if (profile_active && saving_blocked && !dialogue_snapshot.empty()) return WriteProfile(dialogue_snapshot);
+    return Save();
 }
