@@ -295,7 +295,7 @@ int RunGame(int argc, char** argv) {
     // 1-2: global objects and the random generator.
     screen_fade = Interpolation::Create(0);
     pause_fade = Interpolation::Create(0);
-    SeedRnd(launch.seeded ? launch.seed : static_cast<unsigned int>(MilliSecs()));
+    SeedRnd(launch.seeded ? launch.seed : ClockSeed());
 
     // 3: folders. The data folder is the one holding Data/: beside the executable, else here.
     if (!launch.data_dir.empty()) {
@@ -347,7 +347,7 @@ int RunGame(int argc, char** argv) {
     // 11: shutdown.
     if (!launch.screenshot.empty()) TakeScreenshot(launch.screenshot);
     UpdateCompletion();
-    Profile::Save();
+    Profile::SaveOnShutdown();
     WriteOptions(options_path);
     if (current_event) current_event->Free();
     current_event.reset();

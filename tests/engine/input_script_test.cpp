@@ -84,7 +84,7 @@ TEST(InputScriptTest, WaitLetsExactlyNFramesPass) {
 TEST(InputScriptTest, TypedTextAndEscapeReachTheInput) {
     InputScript s;
     std::string error;
-    FlushChars();
+    SetTextFocus(&s);  // typed characters reach only an open text field
     ASSERT_TRUE(s.Parse("type ab\\b\\n\nkey escape down\n", &error));
     s.Advance(nullptr);
     EXPECT_EQ(GetChar(), 'a');
@@ -92,6 +92,7 @@ TEST(InputScriptTest, TypedTextAndEscapeReachTheInput) {
     EXPECT_EQ(GetChar(), 8);
     EXPECT_EQ(GetChar(), 13);
     EXPECT_EQ(GetChar(), 0);
+    ReleaseTextFocus(&s);
     EXPECT_EQ(KeyDown(27), 1);
     InjectEscape(false);
     EXPECT_EQ(KeyDown(27), 0);
