@@ -29,16 +29,26 @@ const int kArrowImage = 606;
 bool ConditionMissing(const Hotspot& hotspot) {
     return !hotspot.condition.empty() && !Profile::GetItem(hotspot.condition);
 }
+
+// A hotspot's dialogue; id 0 (a conditional hotspot without a fallback) starts nothing, so the
+// click only releases the hotspot: the player can simply come back with the item.
+void StartHotspotDialogue(int id) {
+    if (id > 0) {
+        GameEvent::InitDialogue(id);
+    } else {
+        clicked_hotspot = nullptr;
+    }
+}
 }  // namespace
 
 int GameEvent::StartDialogue(Hotspot& hotspot) {
-    InitDialogue(ConditionMissing(hotspot) ? hotspot.result : hotspot.data);
+    StartHotspotDialogue(ConditionMissing(hotspot) ? hotspot.result : hotspot.data);
     return 0;
 }
 
 int GameEvent::StartLocation(Hotspot& hotspot) {
     if (ConditionMissing(hotspot)) {
-        InitDialogue(hotspot.result);
+        StartHotspotDialogue(hotspot.result);
     } else {
         DoLocation(hotspot.data);
     }

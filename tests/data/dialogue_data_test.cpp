@@ -172,10 +172,13 @@ TEST_F(DialogueDataTest, ScriptsAgreeWithTheCatalogues) {
     ItemList::Destroy();
 }
 
+// Which choice of an open menu to take (an index into its visible choices).
+using ChoicePicker = std::function<size_t(const DialogueChoiceList&)>;
+
 // Plays one dialogue to its end: clicks every speech box away and takes a random choice from each
-// menu. Returns the number of frames, or -1 when it did not end (a stuck menu, a speaker who never
-// leaves, an endless loop).
-int PlayThrough(Dialogue& d, std::mt19937& random, int limit) {
+// menu (or the one `pick` names). Returns the number of frames, or -1 when it did not end (a stuck
+// menu, a speaker who never leaves, an endless loop).
+int PlayThrough(Dialogue& d, std::mt19937& random, int limit, const ChoicePicker& pick_choice = nullptr) {
     mouse_x = mouse_y = -1000;
     int click = 0;
     for (int frame = 1; frame <= limit; ++frame) {
@@ -183,7 +186,8 @@ int PlayThrough(Dialogue& d, std::mt19937& random, int limit) {
         if (d.choices && !d.choices->choice && d.choices->alpha.Stopped() && d.choices->alpha.Get() == 1) {
             if (d.choices->choices.empty()) return -1;  // a menu with nothing left to take
             std::uniform_int_distribution<size_t> pick(0, d.choices->choices.size() - 1);
-            const DialogueChoice& choice = *d.choices->choices[pick(random)];
+            const size_t index = pick_choice ? pick_choice(d.choices->choices) : pick(random);
+            const DialogueChoice& choice = *d.choices->choices[index];
             mouse_x = choice.x;
             mouse_y = choice.y;
             mouse_click = 1;
@@ -246,6 +250,33 @@ TEST_F(DialogueDataTest, EveryDialogueEndsFromManyStates) {
             EXPECT_TRUE(d->actors.empty());
             EXPECT_EQ(saving_blocked, 0);
         }
+    }
+}
+
+TEST_F(DialogueDataTest, AFightLostAtAnyStageStillLeadsToTheWildmansAnswer) {
+    // The lookout lets the player fight at "Quest-Adamant" 1 to 4. After a loss the player asks the
+    // Wildman whatever he offers about Adamant, then says goodbye: he must name the breed that wins.
+    std::mt19937 random(7);
+    auto ask_about_adamant = [](const DialogueChoiceList& offered) {
+        for (size_t i = 0; i < offered.size(); i++) {
+            if (offered[i]->text.find("Adamant") != std::string::npos) return i;
+        }
+        return offered.size() - 1;  // "Goodbye"
+    };
+    for (int before : {1, 2, 3, 4}) {
+        Profile::CleanProfile();
+        UpdateList::Clear();
+        Profile::SetFlag("Quest-Adamant", before);
+        Profile::SetFlag("Misc-Battle", 1);
+        Profile::SetFlag("ResultBattle", 0);
+        Profile::SetFlag("Met-Wildman", 1);
+        for (int id : {1001, 1300}) {
+            Dialogue* d = DialogueList::GetDialogue(id);
+            ASSERT_NE(d, nullptr) << id;
+            ASSERT_EQ(d->Initialize(), 0);
+            EXPECT_GT(PlayThrough(*d, random, 40000, ask_about_adamant), 0) << "dialogue " << id;
+        }
+        EXPECT_EQ(Profile::GetFlagValue("Quest-Adamant"), 2) << "a fight lost at " << before;
     }
 }
 

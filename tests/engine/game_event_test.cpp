@@ -310,6 +310,30 @@ TEST_F(GameEventTest, PortalWithoutItsItemTalksInsteadOfLeaving) {
     EXPECT_EQ(game_state, kStateExit);
 }
 
+TEST_F(GameEventTest, PortalWithoutItsItemAndWithoutFallbackDoesNothing) {
+    AddLocation(1, 3002);
+    AddLocation(13, 3002);
+    auto scene = StartScene();
+    PortalHotspot portal;
+    portal.data = 13;
+    portal.condition = "Compass";
+    DialogueHotspot talk;
+    talk.data = 20;
+    talk.condition = "Compass";
+    for (Hotspot* h : {static_cast<Hotspot*>(&portal), static_cast<Hotspot*>(&talk)}) {
+        clicked_hotspot = h;
+        if (h == &portal) {
+            GameEvent::StartLocation(*h);  // no dialogue id 0 is looked up: that would be fatal
+        } else {
+            GameEvent::StartDialogue(*h);
+        }
+        EXPECT_EQ(game_state, kStateNormal);
+        EXPECT_EQ(location, 1);
+        EXPECT_EQ(current_dialogue, nullptr);
+        EXPECT_EQ(clicked_hotspot, nullptr);  // the other hotspots take clicks again
+    }
+}
+
 TEST_F(GameEventTest, SkippedTutorialLeavesNoClickBehind) {
     Location& loc = AddLocation(1, 3002);
     LocationHotspot tip = MakeRecord(1, 100, 100, 20, 20);
