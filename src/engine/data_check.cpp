@@ -79,11 +79,12 @@ const HostedGame* FindGame(int id) {
 // Items the program names itself, with the class its rules need ("" = any class).
 const std::vector<std::pair<std::string, std::string>>& ProgramItems() {
     static const std::vector<std::pair<std::string, std::string>> items = {
-        {"Small fish", "Food"},     {"Big fish", "Food"},        {"Apple", "Food"},        {"Acorns", "Food"},
-        {"Berries", "Food"},        {"Grass", "Food"},           {"Mushroom", "Food"},     {"Meat", "Food"},
-        {"Grooming brush", "Grooming"}, {"Fine brush", "Grooming"}, {"Food potion", "Potion"},
-        {"Meat x10", "x10"},        {"Food potion x10", "x10"},  {"Compass", "Special"},   {"Red lure", "Special"},
-        {"Big lure", "Special"},    {"Red herring", ""},         {"Squid", ""},
+        {"Small fish", "Food"},     {"Big fish", "Food"},      {"Apple", "Food"},
+        {"Acorns", "Food"},         {"Berries", "Food"},       {"Grass", "Food"},
+        {"Mushroom", "Food"},       {"Meat", "Food"},          {"Grooming brush", "Grooming"},
+        {"Fine brush", "Grooming"}, {"Food potion", "Potion"}, {"Meat x10", "x10"},
+        {"Food potion x10", "x10"}, {"Compass", "Special"},    {"Red lure", "Special"},
+        {"Big lure", "Special"},    {"Red herring", ""},       {"Squid", ""},
     };
     return items;
 }
@@ -91,14 +92,18 @@ const std::vector<std::pair<std::string, std::string>>& ProgramItems() {
 // Flags the program itself writes, with the values it gives them.
 const std::vector<GameFlag>& ProgramFlags() {
     static const std::vector<GameFlag> flags = {
-        {"Money", INT_MIN, INT_MAX},   {"Farm-Upgrade", 1, 3},       {"UpgradedOne", 1, 1},
-        {"UpgradedTwo", 1, 1},         {"UpgradedThree", 1, 1},      {"UpgradedOneDialogue", 1, 1},
-        {"UpgradedTwoDialogue", 1, 1}, {"UpgradedThreeDialogue", 1, 1}, {"Quest-Repair", 2, 2},
-        {"DoLitter", 1, 1},            {"Misc-MaxAnimals", 1, 9},    {"Misc-MaxAge", 1, INT_MAX},
-        {"Misc-Breeds", 1, 13},        {"T13", 1, 1},                {"Misc-Warning", 1, 1},
-        {"GotoLocation", 1, INT_MAX},  {"OldLocation", 1, INT_MAX},  {"Misc-SetCoords", 2, 2},
-        {"GotoTitle", 1, 1},           {"Setting-Quest", 1, 2},      {"ResultBattle", 1, 1},
-        {"Misc-Battle", 1, 1},         {"ResultChooseAnimal", 1, 1}, {"F2", 1, 1},
+        {"Money", INT_MIN, INT_MAX},   {"Farm-Upgrade", 1, 3},
+        {"UpgradedOne", 1, 1},         {"UpgradedTwo", 1, 1},
+        {"UpgradedThree", 1, 1},       {"UpgradedOneDialogue", 1, 1},
+        {"UpgradedTwoDialogue", 1, 1}, {"UpgradedThreeDialogue", 1, 1},
+        {"Quest-Repair", 2, 2},        {"DoLitter", 1, 1},
+        {"Misc-MaxAnimals", 1, 9},     {"Misc-MaxAge", 1, INT_MAX},
+        {"Misc-Breeds", 1, 13},        {"T13", 1, 1},
+        {"Misc-Warning", 1, 1},        {"GotoLocation", 1, INT_MAX},
+        {"OldLocation", 1, INT_MAX},   {"Misc-SetCoords", 2, 2},
+        {"GotoTitle", 1, 1},           {"Setting-Quest", 1, 2},
+        {"ResultBattle", 1, 1},        {"Misc-Battle", 1, 1},
+        {"ResultChooseAnimal", 1, 1},  {"F2", 1, 1},
     };
     return flags;
 }
@@ -135,8 +140,7 @@ std::string HotspotName(const Location& location, const LocationHotspot& hotspot
 }
 
 std::string ActionName(const Location& location, const Action& action) {
-    return "location " + std::to_string(location.id) + " action if " + action.name + "=" +
-           std::to_string(action.value);
+    return "location " + std::to_string(location.id) + " action if " + action.name + "=" + std::to_string(action.value);
 }
 
 std::string FlagCondition(const std::string& flag, int value) { return flag + " = " + std::to_string(value); }
@@ -176,9 +180,7 @@ public:
     std::map<int, int> labels;  // top-level label id -> node (the first one wins)
     int entry = kEnd;
 
-    explicit DialogueFlow(const Dialogue& dialogue) {
-        entry = Build(dialogue.items, kEnd, true);
-    }
+    explicit DialogueFlow(const Dialogue& dialogue) { entry = Build(dialogue.items, kEnd, true); }
 
 private:
     int Build(const DialogueItems& items, int after, bool top) {
@@ -280,8 +282,9 @@ void DataCheck::LoadDialogues() {
         for (size_t i = before; i < dialogue_list.size(); ++i) dialogue_files_[dialogue_list[i].get()] = file;
         if (!loaded) {
             Report("load", file, "file",
-                   "the game cannot load it (Error: '" + entry + "' invalid!): bad syntax, an unknown step or a "
-                   "missing attribute");
+                   "the game cannot load it (Error: '" + entry +
+                       "' invalid!): bad syntax, an unknown step or a "
+                       "missing attribute");
         }
         dialogue_files_loaded_++;
     }
@@ -317,9 +320,9 @@ void DataCheck::LoadManifest(const std::string& file) {
         int count = 1;
         if (node.Name == "image") {
             registry = &images_;
-            const bool sheet = node.AttributeInt("size_x") > 0 && node.AttributeInt("size_y") > 0 &&
-                               node.AttributeInt("number") > 0;
-            if (sheet) count = node.AttributeInt("number");
+            const bool sheet =
+                node.AttributeInt("size_x") > 0 && node.AttributeInt("size_y") > 0 && node.AttributeInt("number") > 0;
+            if (sheet) count = std::min({node.AttributeInt("number"), 100000, INT_MAX - std::max(id, 0)});
         } else if (node.Name == "audio") {
             registry = &sounds_;
         } else if (node.Name == "font") {
@@ -327,13 +330,14 @@ void DataCheck::LoadManifest(const std::string& file) {
         } else {
             continue;  // reported by the game's loader above
         }
-        if (!path.empty() && !FileThere(path)) Report("image", file, element, "file " + Quote(path) + " does not exist");
+        const std::string kind = node.Name == "audio" ? "sound" : node.Name;
+        if (!path.empty() && !FileThere(path)) Report(kind, file, element, "file " + Quote(path) + " does not exist");
         for (int k = 0; k < count; ++k) {
             auto [it, fresh] = registry->emplace(id + k, Resource{file, path});
             if (!fresh) {
-                Report(node.Name == "audio" ? "sound" : "image", file, element,
-                       "id " + std::to_string(id + k) + " is already registered by " + it->second.manifest +
-                           " (" + it->second.path + ")");
+                Report(kind, file, element,
+                       "id " + std::to_string(id + k) + " is already registered by " + it->second.manifest + " (" +
+                           it->second.path + ")");
             }
         }
     }
@@ -400,7 +404,8 @@ void DataCheck::CollectFlagWrites() {
             flag_writes_[dialogue->name].push_back(FlagWrite{1, INT_MAX, false, dialogue->id, file, where});
         }
         ForEachChoice(dialogue->items, [&](const DialogueChoice& choice) {
-            if (!choice.name.empty()) flag_writes_[choice.name].push_back(FlagWrite{1, 1, false, dialogue->id, file, where});
+            if (!choice.name.empty())
+                flag_writes_[choice.name].push_back(FlagWrite{1, 1, false, dialogue->id, file, where});
         });
         ForEachStep(dialogue->items, [&](const DialogueItem& step) {
             if (step.item_type == kStepEnter && step.extra == kModeInfo && step.value == 4) quest_notice = true;
@@ -435,7 +440,7 @@ void DataCheck::CollectReachable() {
     while (!queue.empty()) {
         const Location& location = *LocationList::GetLocation(queue.back());
         queue.pop_back();
-        if (location.special == 0) visit(3);  // the menu's ranch button
+        if (location.special == 0) visit(3);   // the menu's ranch button
         if (location.special == 2) visit(10);  // the battle returns to the lookout
         if (location.special == 3) visit(3);   // the credits return to the ranch
         auto start = [&](int dialogue_id) {
@@ -474,7 +479,8 @@ bool DataCheck::ItemExists(const std::string& name) const { return ItemList::Get
 
 bool DataCheck::ImageIn(const Location& location, int id) const {
     if (ImageRegistered(id)) return true;
-    return std::any_of(location.files.begin(), location.files.end(), [id](const LocationFile& f) { return f.id == id; });
+    return std::any_of(location.files.begin(), location.files.end(),
+                       [id](const LocationFile& f) { return f.id == id; });
 }
 
 bool DataCheck::ImageForDialogue(const Dialogue& dialogue, int id) const {
@@ -523,8 +529,10 @@ void DataCheck::CheckDialogueIds() {
     for (const auto& location : locations) {
         for (const LocationHotspot& h : location->hotspots) {
             const std::string element = HotspotName(*location, h);
-            if (missing(h.dialogue)) Report("dialogue", kLocationsFile, element, "no dialogue " + std::to_string(h.dialogue));
-            if (missing(h.result)) Report("dialogue", kLocationsFile, element, "no else dialogue " + std::to_string(h.result));
+            if (missing(h.dialogue))
+                Report("dialogue", kLocationsFile, element, "no dialogue " + std::to_string(h.dialogue));
+            if (missing(h.result))
+                Report("dialogue", kLocationsFile, element, "no else dialogue " + std::to_string(h.result));
             if (!h.condition.empty() && !h.result && (h.dialogue || h.location)) {
                 Report("dialogue", kLocationsFile, element,
                        "needs the item " + Quote(h.condition) +
@@ -546,14 +554,14 @@ void DataCheck::CheckDialogueIds() {
                 continue;
             }
             // The dialogue's own counter is raised even when a skipped tutorial does not run.
-            const bool clears_itself = dialogue->name == action->name ||
-                                       std::any_of(action->flag_list.begin(), action->flag_list.end(), [&](const Flag& f) {
-                                           return f.name == action->name && f.value != action->value;
-                                       });
+            const bool clears_itself =
+                dialogue->name == action->name ||
+                std::any_of(action->flag_list.begin(), action->flag_list.end(),
+                            [&](const Flag& f) { return f.name == action->name && f.value != action->value; });
             if (dialogue->tutorial && !clears_itself) {
                 Report("dialogue", kLocationsFile, element,
-                       "starts tutorial dialogue " + std::to_string(dialogue->id) +
-                           " without changing " + action->name + " itself: with tips off it fires every frame");
+                       "starts tutorial dialogue " + std::to_string(dialogue->id) + " without changing " +
+                           action->name + " itself: with tips off it fires every frame");
                 continue;
             }
             bool changes = clears_itself;
@@ -586,7 +594,8 @@ void DataCheck::CheckLabels() {
             for (const auto& step : choice.items) {
                 if (step->item_type == kStepLabel) {
                     Report("label", file, Where(*dialogue),
-                           "label " + std::to_string(step->id) + " inside choice " + Quote(choice.text) + " is never found");
+                           "label " + std::to_string(step->id) + " inside choice " + Quote(choice.text) +
+                               " is never found");
                 }
             }
         });
@@ -605,21 +614,25 @@ void DataCheck::CheckLabels() {
 void DataCheck::CheckItems() {
     std::set<std::string> names;
     for (const auto& item : items_catalogue) {
-        if (!names.insert(item->name).second) Report("item", kItemsFile, "item " + Quote(item->name), "listed twice; the first wins");
-        if (item->class_name == "x10" && item->name.size() > 4 && !ItemExists(item->name.substr(0, item->name.size() - 4))) {
+        if (!names.insert(item->name).second)
+            Report("item", kItemsFile, "item " + Quote(item->name), "listed twice; the first wins");
+        if (item->class_name == "x10" && item->name.size() > 4 &&
+            !ItemExists(item->name.substr(0, item->name.size() - 4))) {
             Report("item", kItemsFile, "item " + Quote(item->name),
                    "a ten-pack of " + Quote(item->name.substr(0, item->name.size() - 4)) + ", which is no item");
         }
     }
     auto need = [this](const std::string& name, const std::string& file, const std::string& element) {
-        if (!name.empty() && !ItemExists(name)) Report("item", file, element, "no item " + Quote(name) + " in " + kItemsFile);
+        if (!name.empty() && !ItemExists(name))
+            Report("item", file, element, "no item " + Quote(name) + " in " + kItemsFile);
     };
     for (const auto& [name, class_name] : ProgramItems()) {
         const auto item = ItemList::GetItem(name);
         if (!item) {
             Report("item", kItemsFile, "item " + Quote(name), "missing: the program uses it by name");
         } else if (!class_name.empty() && item->class_name != class_name) {
-            Report("item", kItemsFile, "item " + Quote(name), "class " + Quote(item->class_name) + ", the program needs " + Quote(class_name));
+            Report("item", kItemsFile, "item " + Quote(name),
+                   "class " + Quote(item->class_name) + ", the program needs " + Quote(class_name));
         }
     }
     for (const auto& location : locations) {
@@ -647,26 +660,31 @@ void DataCheck::CheckItems() {
 void DataCheck::CheckImages() {
     for (const auto& item : items_catalogue) {
         if (!ImageRegistered(item->image)) {
-            Report("image", kItemsFile, "item " + Quote(item->name), "picture " + std::to_string(item->image) + " is in no manifest");
+            Report("image", kItemsFile, "item " + Quote(item->name),
+                   "picture " + std::to_string(item->image) + " is in no manifest");
         }
     }
     for (const auto& location : locations) {
         const std::string element = "location " + std::to_string(location->id);
         if (location->special != 3 && !ImageRegistered(location->bg)) {
             Report("image", kLocationsFile, element,
-                   location->bg ? "background " + std::to_string(location->bg) + " is in no manifest" : "has no background");
+                   location->bg ? "background " + std::to_string(location->bg) + " is in no manifest"
+                                : "has no background");
         }
         for (const LocationFile& file : location->files) {
             const std::string what = element + " image " + std::to_string(file.id);
-            if (!FileThere(file.path)) Report("image", kLocationsFile, what, "file " + Quote(file.path) + " does not exist");
-            if (ImageRegistered(file.id)) Report("image", kLocationsFile, what, "id is already registered by " + images_.at(file.id).manifest);
+            if (!FileThere(file.path))
+                Report("image", kLocationsFile, what, "file " + Quote(file.path) + " does not exist");
+            if (ImageRegistered(file.id))
+                Report("image", kLocationsFile, what, "id is already registered by " + images_.at(file.id).manifest);
             for (int title : kTitleImages) {
                 if (file.id == title) Report("image", kLocationsFile, what, "id belongs to the title scene");
             }
         }
         for (const LocationHotspot& h : location->hotspots) {
             if (!ImageIn(*location, h.image)) {
-                Report("image", kLocationsFile, HotspotName(*location, h), "picture " + std::to_string(h.image) + " is registered nowhere");
+                Report("image", kLocationsFile, HotspotName(*location, h),
+                       "picture " + std::to_string(h.image) + " is registered nowhere");
             }
         }
     }
@@ -674,38 +692,47 @@ void DataCheck::CheckImages() {
         const std::string& file = FileOf(*dialogue);
         ForEachStep(dialogue->items, [&](const DialogueItem& step) {
             int image = 0;
-            if (step.item_type == kStepEnter && (step.extra == kModeLeft || step.extra == kModeRight)) image = step.value;
+            if (step.item_type == kStepEnter && (step.extra == kModeLeft || step.extra == kModeRight))
+                image = step.value;
             if (step.item_type == kStepAddImage || step.item_type == kStepDelImage) image = step.value;
             if (image <= 0) return;
             if (!ImageForDialogue(*dialogue, image)) {
-                Report("image", file, Where(*dialogue), "picture " + std::to_string(image) + " is registered nowhere it runs");
+                Report("image", file, Where(*dialogue),
+                       "picture " + std::to_string(image) + " is registered nowhere it runs");
                 return;
             }
-            if (step.item_type != kStepEnter || image < 1000) return;
+            if (step.item_type != kStepEnter || image < 1000 || image > 100000) return;
             const int frames = 1100 + 4 * (image - 1000);  // mouth and eye frames of a portrait
             for (int k = 0; k < 4; ++k) {
                 if (!ImageForDialogue(*dialogue, frames + k)) {
-                    Report("image", file, Where(*dialogue),
-                           "portrait " + std::to_string(image) + " lacks its talking frame " + std::to_string(frames + k));
+                    Report(
+                        "image", file, Where(*dialogue),
+                        "portrait " + std::to_string(image) + " lacks its talking frame " + std::to_string(frames + k));
                     break;
                 }
             }
         });
     }
     for (const ChapterData& chapter : ChapterList::Chapters()) {
-        if (!FileThere(chapter.bg)) Report("image", kChaptersFile, "chapter " + Quote(chapter.title), "background file " + Quote(chapter.bg) + " does not exist");
+        if (!FileThere(chapter.bg))
+            Report("image", kChaptersFile, "chapter " + Quote(chapter.title),
+                   "background file " + Quote(chapter.bg) + " does not exist");
     }
     for (int title : kTitleImages) {
-        if (ImageRegistered(title)) Report("image", images_.at(title).manifest, "image " + std::to_string(title), "id belongs to the title scene");
+        if (ImageRegistered(title))
+            Report("image", images_.at(title).manifest, "image " + std::to_string(title),
+                   "id belongs to the title scene");
     }
 }
 
 // Every sound the program plays is registered, and audio id 1 stays free for the music.
 void DataCheck::CheckSounds() {
     for (int id = kFirstProgramSound; id <= kLastProgramSound; ++id) {
-        if (!sounds_.count(id)) Report("sound", kCommonManifest, "audio " + std::to_string(id), "not registered: the program plays it");
+        if (!sounds_.count(id))
+            Report("sound", kCommonManifest, "audio " + std::to_string(id), "not registered: the program plays it");
     }
-    if (sounds_.count(1)) Report("sound", sounds_.at(1).manifest, "audio 1", "id 1 belongs to the music: no music would play");
+    if (sounds_.count(1))
+        Report("sound", sounds_.at(1).manifest, "audio 1", "id 1 belongs to the music: no music would play");
 }
 
 // Every music file a location, a dialogue or the program opens exists.
@@ -715,7 +742,8 @@ void DataCheck::CheckMusic() {
     }
     for (const auto& location : locations) {
         if (!location->music.empty() && !FileThere(location->music)) {
-            Report("music", kLocationsFile, "location " + std::to_string(location->id), "music " + Quote(location->music) + " does not exist");
+            Report("music", kLocationsFile, "location " + std::to_string(location->id),
+                   "music " + Quote(location->music) + " does not exist");
         }
     }
     for (const auto& dialogue : dialogue_list) {
@@ -735,7 +763,8 @@ void DataCheck::CheckLocations() {
     for (const auto& location : locations) {
         const std::string element = "location " + std::to_string(location->id);
         if (location->special < 0 || location->special > 3) {
-            Report("location", kLocationsFile, element, "special " + std::to_string(location->special) + " is no scene (0-3)");
+            Report("location", kLocationsFile, element,
+                   "special " + std::to_string(location->special) + " is no scene (0-3)");
         }
         battles += location->special == 2;
         endings += location->special == 3;
@@ -745,7 +774,9 @@ void DataCheck::CheckLocations() {
         std::set<int> hotspot_ids;
         for (const LocationHotspot& h : location->hotspots) {
             const std::string what = HotspotName(*location, h);
-            if (!hotspot_ids.insert(h.id).second) Report("location", kLocationsFile, what, "hotspot id " + std::to_string(h.id) + " twice in the location");
+            if (!hotspot_ids.insert(h.id).second)
+                Report("location", kLocationsFile, what,
+                       "hotspot id " + std::to_string(h.id) + " twice in the location");
             if (need(h.location)) Report("location", kLocationsFile, what, "no location " + std::to_string(h.location));
             const Location* target = LocationList::GetLocation(h.location);
             if (target && target->special == 2) {
@@ -753,22 +784,30 @@ void DataCheck::CheckLocations() {
             }
         }
         for (const auto& action : location->actions) {
-            if (need(action->location)) Report("location", kLocationsFile, ActionName(*location, *action), "no location " + std::to_string(action->location));
+            if (need(action->location))
+                Report("location", kLocationsFile, ActionName(*location, *action),
+                       "no location " + std::to_string(action->location));
         }
     }
     for (const auto& dialogue : dialogue_list) {
         ForEachStep(dialogue->items, [&](const DialogueItem& step) {
-            const bool move = step.item_type == kStepLocation ||
-                              (step.item_type == kStepFlag && step.flag == "GotoLocation" && step.extra == 0 && step.value);
+            const bool move =
+                step.item_type == kStepLocation ||
+                (step.item_type == kStepFlag && step.flag == "GotoLocation" && step.extra == 0 && step.value);
             const int id = step.item_type == kStepLocation ? step.id : step.value;
-            if (move && need(id)) Report("location", FileOf(*dialogue), Where(*dialogue), "no location " + std::to_string(id));
+            if (move && need(id))
+                Report("location", FileOf(*dialogue), Where(*dialogue), "no location " + std::to_string(id));
         });
     }
     const Location* start = LocationList::GetLocation(1);
     const Location* ranch = LocationList::GetLocation(3);
-    if (!start || start->special != 0) Report("location", kLocationsFile, "location 1", "every new profile starts there: it must be an ordinary location");
-    if (!ranch || ranch->special != 1) Report("location", kLocationsFile, "location 3", "must be the ranch (special 1)");
-    if (!LocationList::GetLocation(10)) Report("location", kLocationsFile, "location 10", "missing: the battle returns there");
+    if (!start || start->special != 0)
+        Report("location", kLocationsFile, "location 1",
+               "every new profile starts there: it must be an ordinary location");
+    if (!ranch || ranch->special != 1)
+        Report("location", kLocationsFile, "location 3", "must be the ranch (special 1)");
+    if (!LocationList::GetLocation(10))
+        Report("location", kLocationsFile, "location 10", "missing: the battle returns there");
     if (battles == 0) Report("location", kLocationsFile, "special 2", "no battle location");
     if (endings == 0) Report("location", kLocationsFile, "special 3", "no ending location");
 }
@@ -781,7 +820,8 @@ void DataCheck::CheckGames() {
             if (step.item_type != kStepGame) return;
             const HostedGame* game = FindGame(step.id);
             if (!game) {
-                Report("game", FileOf(*dialogue), Where(*dialogue), "game " + std::to_string(step.id) + " is no hosted game (the step does nothing)");
+                Report("game", FileOf(*dialogue), Where(*dialogue),
+                       "game " + std::to_string(step.id) + " is no hosted game (the step does nothing)");
                 return;
             }
             auto it = starts_.find(dialogue->id);
@@ -813,7 +853,8 @@ void DataCheck::CheckQuests() {
         if (it == by_name.end()) {
             if (flag.rfind("Quest-", 0) != 0) continue;
             for (const FlagWrite& w : writes) {
-                if (!w.file.empty()) Report("quest", w.file, w.element, "sets " + flag + ", which is no quest in " + kQuestsFile);
+                if (!w.file.empty())
+                    Report("quest", w.file, w.element, "sets " + flag + ", which is no quest in " + kQuestsFile);
             }
             continue;
         }
@@ -822,12 +863,14 @@ void DataCheck::CheckQuests() {
             const std::string file = w.file.empty() ? kQuestsFile : w.file;
             const std::string element = w.file.empty() ? "quest " + flag : w.element;
             if (w.add) {
-                Report("quest", file, element, "adds to " + flag + ": a quest flag takes only the values of its statuses");
+                Report("quest", file, element,
+                       "adds to " + flag + ": a quest flag takes only the values of its statuses");
                 continue;
             }
             for (int value = w.low; value <= w.high && value - w.low < 100; ++value) {
                 if (value != 0 && !quest.GetStatus(value)) {
-                    Report("quest", file, element, "sets " + FlagCondition(flag, value) + ", which has no status in " + kQuestsFile);
+                    Report("quest", file, element,
+                           "sets " + FlagCondition(flag, value) + ", which has no status in " + kQuestsFile);
                 }
             }
         }
@@ -841,18 +884,28 @@ void DataCheck::CheckFlags() {
         if (flag.empty() || value == 0) return;  // an absent flag reads 0
         auto it = flag_writes_.find(flag);
         if (it == flag_writes_.end()) {
-            Report("flag", file, element, "waits for " + FlagCondition(flag, value) + ", but nothing ever sets " + flag);
+            Report("flag", file, element,
+                   "waits for " + FlagCondition(flag, value) + ", but nothing ever sets " + flag);
         } else if (!Holds(it->second, value)) {
             Report("flag", file, element,
-                   "waits for " + FlagCondition(flag, value) + ", but " + flag + " is only ever set to " + ValuesText(it->second));
+                   "waits for " + FlagCondition(flag, value) + ", but " + flag + " is only ever set to " +
+                       ValuesText(it->second));
         }
     };
     for (const ChapterData& chapter : ChapterList::Chapters()) {
-        for (const ChapterFlag& flag : chapter.flags) wait(flag.name, flag.value, kChaptersFile, "chapter " + Quote(chapter.title));
+        for (const ChapterFlag& flag : chapter.flags)
+            wait(flag.name, flag.value, kChaptersFile, "chapter " + Quote(chapter.title));
+        // The title is the flag the intro sets: no other flag may share it.
+        for (const FlagWrite& w : flag_writes_[chapter.title]) {
+            if (!w.file.empty())
+                Report("flag", w.file, w.element, "sets " + chapter.title + ", which is also a chapter's title flag");
+        }
     }
     for (const auto& location : locations) {
-        for (const auto& action : location->actions) wait(action->name, action->value, kLocationsFile, ActionName(*location, *action));
-        for (const LocationHotspot& h : location->hotspots) wait(h.visible, h.value, kLocationsFile, HotspotName(*location, h));
+        for (const auto& action : location->actions)
+            wait(action->name, action->value, kLocationsFile, ActionName(*location, *action));
+        for (const LocationHotspot& h : location->hotspots)
+            wait(h.visible, h.value, kLocationsFile, HotspotName(*location, h));
     }
     for (const auto& dialogue : dialogue_list) {
         const std::string& file = FileOf(*dialogue);
@@ -893,7 +946,8 @@ void DataCheck::CheckGivenItems() {
     }
     for (const auto& item : items_catalogue) {
         if (item->class_name == "Notice" || given.count(item->name)) continue;
-        Report("given", kItemsFile, "item " + Quote(item->name), "nothing ever gives it (no dialogue, hotspot, shop or game)");
+        Report("given", kItemsFile, "item " + Quote(item->name),
+               "nothing ever gives it (no dialogue, hotspot, shop or game)");
     }
 }
 
@@ -931,7 +985,8 @@ void DataCheck::CheckStatues() {
         }
     }
     for (const std::string& flag : named) {
-        if (!expected.count(flag)) Report("statue", kDialogueFolder, flag, "not one of the thirteen statues Statue-01 ... Statue-13");
+        if (!expected.count(flag))
+            Report("statue", kDialogueFolder, flag, "not one of the thirteen statues Statue-01 ... Statue-13");
     }
     for (const std::string& flag : expected) {
         auto it = flag_writes_.find(flag);
@@ -945,11 +1000,13 @@ void DataCheck::CheckStatues() {
             reachable = true;
             bool counted = false;
             ForEachStep(DialogueList::GetDialogue(w.dialogue)->items, [&](const DialogueItem& step) {
-                counted = counted || (step.item_type == kStepFlag && step.flag == "StatueCount" && step.extra == -1 && step.value == 1);
+                counted = counted || (step.item_type == kStepFlag && step.flag == "StatueCount" && step.extra == -1 &&
+                                      step.value == 1);
             });
             if (!counted) Report("statue", w.file, w.element, "finds " + flag + " without adding 1 to StatueCount");
         }
-        if (!reachable) Report("statue", kDialogueFolder, flag, "only set by dialogues that no reachable location starts");
+        if (!reachable)
+            Report("statue", kDialogueFolder, flag, "only set by dialogues that no reachable location starts");
     }
 }
 
@@ -971,7 +1028,8 @@ void DataCheck::CheckMenus() {
             }
             return true;
         };
-        std::function<void(const DialogueItem&, size_t, bool)> check_menu = [&](const DialogueItem& menu, size_t at, bool nested) {
+        std::function<void(const DialogueItem&, size_t, bool)> check_menu = [&](const DialogueItem& menu, size_t at,
+                                                                                bool nested) {
             bool way_out = false;
             for (const auto& choice : *menu.choices) {
                 const bool always = choice->flag.empty() && choice->name.empty() && choice->item.empty();
@@ -983,8 +1041,9 @@ void DataCheck::CheckMenus() {
                 }
             }
             if (!way_out) {
-                Report("menu", FileOf(*dialogue), Where(*dialogue),
-                       "menu " + Quote(menu.text) + " has no way out: no choice that is always offered jumps out of it");
+                Report(
+                    "menu", FileOf(*dialogue), Where(*dialogue),
+                    "menu " + Quote(menu.text) + " has no way out: no choice that is always offered jumps out of it");
             }
         };
         for (size_t i = 0; i < top.size(); ++i) {
@@ -1003,9 +1062,12 @@ void DataCheck::CheckActors() {
             if (step.item_type != kStepEnter) return;
             const std::string actor = "actor " + std::to_string(step.id);
             if (step.extra == kModeNone) {
-                Report("actor", file, Where(*dialogue), actor + " enters with no place (left, right, message, info, item): it can never leave");
+                Report("actor", file, Where(*dialogue),
+                       actor + " enters with no place (left, right, message, info, item): it can never leave");
             } else if (step.extra == kModeInfo && (step.value < 1 || step.value > 4)) {
-                Report("actor", file, Where(*dialogue), actor + ": notice " + std::to_string(step.value) + " is none of 1-4 (an image on a notice replaces its code)");
+                Report("actor", file, Where(*dialogue),
+                       actor + ": notice " + std::to_string(step.value) +
+                           " is none of 1-4 (an image on a notice replaces its code)");
             } else if (step.extra == kModeItem && step.value != 1 && step.value != 2) {
                 Report("actor", file, Where(*dialogue), actor + ": an image on an item notice spoils it");
             }
@@ -1077,7 +1139,8 @@ void DataCheck::CheckActors() {
                    "actor " + std::to_string(actor) + " can still be on stage at the end: the dialogue never ends");
         }
         for (int actor : absent) {
-            Report("actor", file, Where(*dialogue), "actor " + std::to_string(actor) + " is addressed while not on stage");
+            Report("actor", file, Where(*dialogue),
+                   "actor " + std::to_string(actor) + " is addressed while not on stage");
         }
     }
 }
@@ -1095,9 +1158,9 @@ std::string DataCheck::Summary() const {
                   "Data checked: %zu locations (%zu hotspots, %zu actions), %zu dialogues in %d files (%d steps), "
                   "%zu quests, %zu items, %zu chapters, %zu awards, %zu flags, %zu pictures, %zu sounds, %zu fonts: "
                   "%zu problems",
-                  locations.size(), hotspots, actions, dialogue_list.size(), dialogue_files_loaded_, steps_, quests.size(),
-                  items_catalogue.size(), ChapterList::Chapters().size(), awards.size(), flag_writes_.size(), images_.size(),
-                  sounds_.size(), fonts_.size(), problems_.size());
+                  locations.size(), hotspots, actions, dialogue_list.size(), dialogue_files_loaded_, steps_,
+                  quests.size(), items_catalogue.size(), ChapterList::Chapters().size(), awards.size(),
+                  flag_writes_.size(), images_.size(), sounds_.size(), fonts_.size(), problems_.size());
     return line;
 }
 

@@ -24,9 +24,9 @@ struct DataProblem {
 // One way a flag gets a value: the values it can set (a closed range) and who sets it.
 struct FlagWrite {
     int low = 0, high = 0;
-    bool add = false;   // a data `add` step: any value can follow
-    int dialogue = 0;   // the dialogue that writes it (0: a location, the catalogues or the program)
-    std::string file;   // "" for the program's own writes
+    bool add = false;  // a data `add` step: any value can follow
+    int dialogue = 0;  // the dialogue that writes it (0: a location, the catalogues or the program)
+    std::string file;  // "" for the program's own writes
     std::string element;
 };
 
@@ -75,8 +75,7 @@ private:
         std::string path;      // relative to the game folder
     };
 
-    void Report(const std::string& kind, const std::string& file, const std::string& element,
-                const std::string& what);
+    void Report(const std::string& kind, const std::string& file, const std::string& element, const std::string& what);
     void Load();
     void LoadCatalogue(const std::string& file, void (*initialize)());
     void LoadDialogues();

@@ -1,15 +1,18 @@
 // The data checker finds every kind of fault: a copy of the built game data with one seeded fault
 // of each kind must be reported with the file and the kind named. (The shipped data itself is
 // checked by the CTest "DataCheck.ShippedData", which runs `mossmeadow --check-data`.)
-#include <gtest/gtest.h>
+#include "data_check.h"
 
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "data_check.h"
 
 namespace {
 
@@ -42,7 +45,7 @@ class SeededData : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!fs::exists(kBuiltData / "Graphics")) GTEST_SKIP() << "no generated Data/ (build the game_data target)";
-        dir_ = fs::temp_directory_path() / ("mossmeadow_check_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        dir_ = fs::temp_directory_path() / ("mossmeadow_check_" + std::to_string(getpid()));
         fs::remove_all(dir_);
         fs::create_directories(data());
         for (const fs::directory_entry& entry : fs::directory_iterator(kBuiltData)) {
@@ -95,10 +98,13 @@ TEST_F(SeededData, EveryKindOfFaultIsReportedWithItsFile) {
            "<hotspot x=\"20\" y=\"20\" image=\"77777\" name=\"Blank\"/>"
            "<hotspot x=\"30\" y=\"30\" image=\"3100\" name=\"Nowhere\" location=\"99\"/>"
            "</location>\n");
-    Insert(data() / "items.xml", "</items>", "<item name=\"Seeded gem\" class=\"Quest\" image=\"5001\" description=\"Nobody has one.\"/>\n");
-    Insert(data() / "awards.xml", "</awards>", "<award id=\"90\" title=\"Too many\" flag=\"Misc-Breeds\" value=\"14\" text=\"x\"/>\n");
+    Insert(data() / "items.xml", "</items>",
+           "<item name=\"Seeded gem\" class=\"Quest\" image=\"5001\" description=\"Nobody has one.\"/>\n");
+    Insert(data() / "awards.xml", "</awards>",
+           "<award id=\"90\" title=\"Too many\" flag=\"Misc-Breeds\" value=\"14\" text=\"x\"/>\n");
     Insert(data() / "chapters.xml", "</chapters>",
-           "<chapter title=\"Seeded\" bg=\"Data/Graphics/World/Cottage.jpg\" text=\"x\"><flag name=\"Seeded-Chapter\" value=\"1\"/></chapter>\n");
+           "<chapter title=\"Seeded\" bg=\"Data/Graphics/World/Cottage.jpg\" text=\"x\"><flag name=\"Seeded-Chapter\" "
+           "value=\"1\"/></chapter>\n");
     // The program's sound 118 moves to id 1, which belongs to the music.
     std::string common = ReadText(data() / "common.xml");
     const size_t sound = common.find("<audio id=\"118\"");
@@ -142,4 +148,14 @@ TEST_F(SeededData, EveryKindOfFaultIsReportedWithItsFile) {
         }
         EXPECT_TRUE(found) << e.kind << " fault not reported: " << e.file << ": ..." << e.what;
     }
+
+    // `mossmeadow --check-data` prints the same problems, one per line, and fails.
+    const fs::path out = dir_ / "out.txt";
+    const int status = std::system((std::string(MOSSMEADOW_BINARY) + " --check-data --data-dir '" + dir_.string() +
+                                    "' > '" + out.string() + "' 2>/dev/null")
+                                       .c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    std::string printed;
+    for (const DataProblem& p : check.Problems()) printed += p.Line() + "\n";
+    EXPECT_EQ(ReadText(out), printed);
 }
