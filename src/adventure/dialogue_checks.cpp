@@ -69,7 +69,7 @@ int DialogueSell::Update(float) {
     Profile::SetFlag("FlagValue", 0);
     std::shared_ptr<Item> owned = goods.empty() ? nullptr : Profile::GetItem(goods);
     if (owned) {
-        const int total = owned->number * Profile::GetFlagValue("Misc-SellValue");
+        const int total = SaturatingMultiply(owned->number, Profile::GetFlagValue("Misc-SellValue"));
         Profile::SetFlag("FlagValue", total);
         Profile::AddFlag("Money", total);
         Profile::SetItem(goods, 0);

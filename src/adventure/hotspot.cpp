@@ -30,6 +30,45 @@ int RandAround(int centre, int size, float share) {
     const float c = static_cast<float>(centre);
     return Rand(static_cast<int>(c - extent), static_cast<int>(c + extent));
 }
+
+// Where hotspots overlap, only the one drawn in front takes the pointer. While the list updates
+// its hotspots it names that one here (null: the pointer is on none); a hotspot updated on its own
+// tests the pointer for itself.
+bool pointer_owner_known = false;
+const Hotspot* pointer_owner = nullptr;
+
+bool PointerOn(const Hotspot& h, int ox, int oy) {
+    if (!h.MouseOver(ox, oy, 1.0f)) return false;
+    return !pointer_owner_known || pointer_owner == &h;
+}
+
+// The drawing order: lower on the screen is drawn later, in front.
+void SortForDrawing() {
+    std::stable_sort(hotspot_list.begin(), hotspot_list.end(),
+                     [](const HotspotPtr& a, const HotspotPtr& b) { return a->y < b->y; });
+}
+
+// The front-most hotspot under the pointer that is not fading out (decorations included: what is
+// drawn on top is what the player points at).
+const Hotspot* FrontHotspotUnderPointer(int ox, int oy) {
+    for (auto it = hotspot_list.rbegin(); it != hotspot_list.rend(); ++it) {
+        const Hotspot& h = **it;
+        if (h.alpha.destination > 0 && h.MouseOver(ox, oy, 1.0f)) return &h;
+    }
+    return nullptr;
+}
+
+// Updates every hotspot of a snapshot of the list with the pointer given to the front-most one.
+template <class F>
+void UpdateWithPointerOwner(int ox, int oy, F update) {
+    SortForDrawing();
+    const std::vector<HotspotPtr> snapshot = hotspot_list;
+    pointer_owner = FrontHotspotUnderPointer(ox, oy);
+    pointer_owner_known = true;
+    for (const HotspotPtr& h : snapshot) update(*h);
+    pointer_owner_known = false;
+    pointer_owner = nullptr;
+}
 }  // namespace
 
 void Hotspot::InitFrom(const LocationHotspot& lh, HotspotCallback callback) {
@@ -81,7 +120,7 @@ void Hotspot::UpdateSparkle(float delta) {
 }
 
 void Hotspot::UpdatePassiveHighlight(float delta) {
-    if (MouseOver(0, 0, 1.0f)) {
+    if (PointerOn(*this, 0, 0)) {
         if (!over) name_alpha.Set(1, 25);
         over = 1;
         counter += delta;
@@ -113,7 +152,7 @@ void Hotspot::Actions() {
 }
 
 void Hotspot::Update(float delta, int ox, int oy) {
-    if (MouseOver(ox, oy, 1.0f)) {
+    if (PointerOn(*this, ox, oy)) {
         if (!over) {
             AudioList::Play(kHoverSound, 0, 1, 1);
             name_alpha.Set(1, 25);
@@ -240,20 +279,17 @@ void HotspotList::UpdatePassive(float delta, int hide) {
 }
 
 void HotspotList::UpdatePassiveHightlight(float delta) {
-    const std::vector<HotspotPtr> snapshot = hotspot_list;
-    for (const HotspotPtr& h : snapshot) h->UpdatePassiveHighlight(delta);
+    UpdateWithPointerOwner(0, 0, [delta](Hotspot& h) { h.UpdatePassiveHighlight(delta); });
 }
 
 void HotspotList::Update(float delta, int xpos, int ypos) {
     const int cx = (hotspot_area_w - virtual_width) / 2 - xpos;
     const int cy = (hotspot_area_h - virtual_height) / 2 - ypos;
-    const std::vector<HotspotPtr> snapshot = hotspot_list;
-    for (const HotspotPtr& h : snapshot) h->Update(delta, cx, cy);
+    UpdateWithPointerOwner(cx, cy, [delta, cx, cy](Hotspot& h) { h.Update(delta, cx, cy); });
 }
 
 void HotspotList::Draw(int xpos, int ypos) {
-    std::stable_sort(hotspot_list.begin(), hotspot_list.end(),
-                     [](const HotspotPtr& a, const HotspotPtr& b) { return a->y < b->y; });
+    SortForDrawing();
     const int ox = xpos - (hotspot_area_w - virtual_width) / 2;
     const int oy = ypos - (hotspot_area_h - virtual_height) / 2;
     for (const HotspotPtr& h : hotspot_list) h->Draw(ox, oy);

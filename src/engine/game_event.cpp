@@ -53,7 +53,10 @@ int GameEvent::StartItem(Hotspot& hotspot) {
 void GameEvent::InitDialogue(int id) {
     current_dialogue = DialogueList::GetDialogue(id);
     if (!current_dialogue) Fatal("Error: Dialogue id " + std::to_string(id) + " not found!");
+    // Saving stops while the dialogue runs: keep the profile as it stands now for a shutdown.
+    Profile::KeepDialogueSnapshot();
     if (current_dialogue->Initialize() != 0) {
+        Profile::DropDialogueSnapshot();
         current_dialogue = nullptr;
         // Nothing runs, so nothing will end: release the click, or every hotspot would stay
         // blocked until the next location.
@@ -199,6 +202,10 @@ int GameEvent::StateDialogue(float dt) {
         game_state = kStateNormal;
         clicked_hotspot = nullptr;
         AdventureGUI::Activate();
+        // What the dialogue did (a sale, a first meeting) is kept at once, not at the next
+        // location change.
+        Profile::DropDialogueSnapshot();
+        Profile::Save();
     }
     return 0;
 }

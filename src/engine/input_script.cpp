@@ -73,11 +73,22 @@ bool InputScript::Parse(const std::string& source, std::string* error) {
             c.kind = ScriptCommand::Move;
             commands_.push_back(c);
             if (verb == "click") {
-                commands_.push_back({ScriptCommand::Down, 0, 0, ""});
-                commands_.push_back({ScriptCommand::Wait, 2, 0, ""});
-                commands_.push_back({ScriptCommand::Up, 0, 0, ""});
-                commands_.push_back({ScriptCommand::Wait, 2, 0, ""});
+                // A hand rests on the spot before it presses: buttons light up under the pointer
+                // one frame and take the press the next.
+                commands_.push_back({ScriptCommand::Wait, 1, 0, 0, ""});
+                commands_.push_back({ScriptCommand::Down, 0, 0, 0, ""});
+                commands_.push_back({ScriptCommand::Wait, 2, 0, 0, ""});
+                commands_.push_back({ScriptCommand::Up, 0, 0, 0, ""});
+                commands_.push_back({ScriptCommand::Wait, 2, 0, 0, ""});
             }
+        } else if (verb == "step") {
+            char* end = nullptr;
+            if (!(words >> w1)) return fail("expected a time step");
+            const double v = std::strtod(w1.c_str(), &end);
+            if (*end != '\0' || !(v >= 0 && v <= 20)) return fail("expected a time step from 0 to 20");
+            c.kind = ScriptCommand::Step;
+            c.step = static_cast<float>(v);
+            commands_.push_back(c);
         } else if (verb == "down" || verb == "up") {
             c.kind = verb == "down" ? ScriptCommand::Down : ScriptCommand::Up;
             commands_.push_back(c);
@@ -109,6 +120,7 @@ bool InputScript::Parse(const std::string& source, std::string* error) {
     }
     next_ = 0;
     waiting_ = 0;
+    time_step_ = 0;
     active_ = true;
     return true;
 }
@@ -152,6 +164,7 @@ bool InputScript::Advance(bool (*take_screenshot)(const std::string& path)) {
                 if (take_screenshot) take_screenshot(c.text);
                 break;
             case ScriptCommand::Quit: InjectTerminate(); break;
+            case ScriptCommand::Step: time_step_ = c.step; break;
         }
     }
     return false;

@@ -1,7 +1,9 @@
 // Scripted input for tests and demos: a text file of commands fed to the game frame by frame.
 //
 //   wait N              run N frames           move X Y      put the mouse at (X, Y)
-//   down | up           the left button        click X Y     move, press 2 frames, release, 2 frames
+//   down | up           the left button        click X Y     a player's click: move there, rest a
+//                                                            frame, press 2 frames, release, 2 frames
+//   step D              from now on every frame advances D time units (at most 20; 0: back to normal)
 //   wheel N             turn the wheel         key escape down|up
 //   type TEXT           typed characters; \n is Enter, \b is Backspace
 //   screenshot PATH     write the current frame as a PNG
@@ -13,9 +15,10 @@
 #include <vector>
 
 struct ScriptCommand {
-    enum Kind { Wait, Move, Down, Up, Wheel, EscapeDown, EscapeUp, Type, Screenshot, Quit };
+    enum Kind { Wait, Move, Down, Up, Wheel, EscapeDown, EscapeUp, Type, Screenshot, Quit, Step };
     Kind kind = Wait;
     int a = 0, b = 0;
+    float step = 0;  // Step: the time step, 0 for the normal one
     std::string text;
 };
 
@@ -33,6 +36,8 @@ public:
     bool Active() const { return active_; }
     int MouseX() const { return mouse_x_; }
     int MouseY() const { return mouse_y_; }
+    // The time step a `step` command set, or 0 while frames run at their normal step.
+    float TimeStep() const { return time_step_; }
     const std::vector<ScriptCommand>& Commands() const { return commands_; }
 
 private:
@@ -41,4 +46,5 @@ private:
     int waiting_ = 0;
     bool active_ = false;
     int mouse_x_ = 0, mouse_y_ = 0;
+    float time_step_ = 0;
 };

@@ -10,11 +10,13 @@
 
 namespace {
 
-// Reads a volume: below 0.01 counts as silence. The animator jumps there at once.
+// Reads a volume: below 0.01 counts as silence, above 1 is full volume (an edited file must not
+// put a slider's knob off its track). The animator jumps there at once.
 void ReadVolume(const xmlNode& node, const char* attribute, Interpolation* volume) {
     if (!node.HasAttribute(attribute)) return;
     float v = XmlFloat(node.Attribute(attribute)->Value);
-    if (v < 0.01f) v = 0;
+    if (!(v >= 0.01f)) v = 0;
+    if (v > 1) v = 1;
     volume->value = v;
     volume->destination = v;
     volume->delta = 0;

@@ -1,5 +1,7 @@
 #include "primitives.h"
 
+#include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -102,6 +104,23 @@ float Rnd(float min, float max) {
 }
 
 void SeedRnd(unsigned int seed) { Generator().seed(seed); }
+
+unsigned int ClockSeed() {
+    // Nanoseconds of the calendar clock, folded to 32 bits: no two starts share a seed.
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                        std::chrono::system_clock::now().time_since_epoch())
+                        .count();
+    const auto bits = static_cast<unsigned long long>(ns);
+    return static_cast<unsigned int>(bits ^ (bits >> 32));
+}
+
+namespace {
+int ToIntRange(long long v) { return v > INT_MAX ? INT_MAX : (v < INT_MIN ? INT_MIN : static_cast<int>(v)); }
+}  // namespace
+
+int SaturatingAdd(int a, int b) { return ToIntRange(static_cast<long long>(a) + b); }
+
+int SaturatingMultiply(int a, int b) { return ToIntRange(static_cast<long long>(a) * b); }
 
 int AngleBetween(float x1, float y1, float x2, float y2) {
     return static_cast<int>(std::atan2(y2 - y1, x2 - x1) * 180.0 / M_PI);

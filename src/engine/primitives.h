@@ -49,6 +49,12 @@ public:
 int Rand(int min, int max);
 float Rnd(float min, float max);
 void SeedRnd(unsigned int seed);
+// A seed from the wall clock, for runs without a chosen seed. (The millisecond clock of the frame
+// loop reads 0 at start-up, so it would give every run the same numbers.)
+unsigned int ClockSeed();
+// Integer arithmetic that stops at the ends of the int range instead of wrapping (money, counts).
+int SaturatingAdd(int a, int b);
+int SaturatingMultiply(int a, int b);
 int AngleBetween(float x1, float y1, float x2, float y2);
 int RectsOverlap(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2);
 // The per-user data folder: $XDG_DATA_HOME, else ~/.local/share.

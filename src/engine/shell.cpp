@@ -115,6 +115,7 @@ bool FramePass(FrameClock* clock) {
         return false;
     }
     if (script.Active()) script.Advance(TakeScreenshot);
+    if (script.TimeStep() > 0) dt = script.TimeStep();
     if (WindowResized()) WindowSize(&screen_width, &screen_height);
 
     if (app_active) AddPlayTime(dt);
@@ -298,7 +299,7 @@ int RunGame(int argc, char** argv) {
     // 1-2: global objects and the random generator.
     screen_fade = Interpolation::Create(0);
     pause_fade = Interpolation::Create(0);
-    SeedRnd(launch.seeded ? launch.seed : static_cast<unsigned int>(MilliSecs()));
+    SeedRnd(launch.seeded ? launch.seed : ClockSeed());
 
     // 3: folders. The data folder is the one holding Data/: beside the executable, else here.
     if (!launch.data_dir.empty()) {
@@ -355,7 +356,7 @@ int RunGame(int argc, char** argv) {
     // 11: shutdown.
     if (!launch.screenshot.empty()) TakeScreenshot(launch.screenshot);
     UpdateCompletion();
-    Profile::Save();
+    Profile::SaveOnShutdown();
     WriteOptions(options_path);
     if (current_event) current_event->Free();
     current_event.reset();

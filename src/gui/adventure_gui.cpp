@@ -91,8 +91,10 @@ void AdventureGUI::Activate(Button*) {
     AddButton(80, 104, 601, "", 0, ActivateInventory, 1)->SetTooltip("Inventory", -42, -10);
     AddButton(24, 180, 602, "", 0, ActivateStatus, 1)->SetTooltip("Status", -24, -10);
     if (!animals.empty()) {
-        farm_button = AddButton(192, 24, 603, "", 0, GotoFarm, 1);
-        farm_button->SetTooltip("", -42, -10);
+        // Made with the "stagnant" picture, so with its words too: Update changes both only when the
+        // state differs from what the button shows.
+        farm_button = AddButton(192, 24, kFarmImages[kFarmStagnant], "", 0, GotoFarm, 1);
+        farm_button->SetTooltip(kFarmTooltips[kFarmStagnant], -42, -10);
     }
 }
 

@@ -59,12 +59,16 @@ void ScrollControl::Update(float dt) {
         child->alpha.SetAbsolute(a);
     }
     const float max_offset = MaxOffset();
-    if (Overflows()) {
-        const int z = MouseZ();
+    // The wheel belongs to the view under the pointer (its track and arrows included); a turn made
+    // elsewhere is still taken note of, so it is not applied later.
+    const int z = MouseZ();
+    const bool pointer_on_view = mouse_x >= x - w / 2 && mouse_x < x + w / 2 + 24 && mouse_y >= y - h / 2 &&
+                                 mouse_y < y - h / 2 + h;
+    if (Overflows() && pointer_on_view) {
         if (z > mz) cy = std::max(0.0f, cy - dt * 16);
         if (z < mz) cy = std::min(max_offset, cy + dt * 16);
-        mz = z;
     }
+    mz = z;
     const int track = h - 48;  // the thumb's range
     if (Overflows() && mouse_click && mouse_x >= x + w / 2 + 4 && mouse_x < x + w / 2 + 20 &&
         mouse_y >= y - h / 2 + 16 && mouse_y < y - h / 2 + h - 16) {

@@ -1,5 +1,7 @@
 #include "slide_control.h"
 
+#include <algorithm>
+
 #include "app.h"
 #include "graphics.h"
 #include "image_list.h"
@@ -19,7 +21,10 @@ std::shared_ptr<SlideControl> SlideControl::Create(int x, int y, int w, int posi
 void SlideControl::Update(float dt) {
     Control::Update(dt);
     if (mouse_click && MouseOver(0, 0, 1.0f)) {
-        position = mouse_x - (x - w / 2);
+        // The pointer covers pixels 0..w-1 of the track; stretch them over 0..w so that the last
+        // pixel is the very end (full volume), not one short of it.
+        const int pixel = mouse_x - (x - w / 2);
+        position = w > 1 ? std::clamp(pixel * w / (w - 1), 0, w) : 0;
         if (Callback) Callback(position);
     }
 }

@@ -21,13 +21,27 @@ std::shared_ptr<TextFieldControl> TextFieldControl::Create(int x, int y, int w, 
     c->w = w;
     c->h = 24;
     c->text = text;
+    SetTextFocus(c.get());
     return c;
+}
+
+TextFieldControl::~TextFieldControl() { ReleaseTextFocus(this); }
+
+void TextFieldControl::Activate(float time) {
+    Control::Activate(time);
+    SetTextFocus(this);
+}
+
+void TextFieldControl::Deactivate(float time) {
+    Control::Deactivate(time);
+    ReleaseTextFocus(this);
 }
 
 void TextFieldControl::Update(float dt) {
     Control::Update(dt);
     count += dt;
     if (b) b->active = text.empty() ? 0 : 1;
+    if (!active) return;  // a field on its way out types nothing
     const int c = GetChar();
     if (c == 0) return;
     TypeChar(c);

@@ -16,10 +16,17 @@ struct InputState {
     std::deque<int> chars;
 };
 InputState hardware;
+// The text field that takes typed characters, or null: keys typed while no field is open are
+// dropped instead of waiting in the queue for the next field.
+const void* text_focus = nullptr;
 bool scripted = false;  // once a script drives the input, real mouse and keys are ignored
 bool script_suspended = false;
 
 void TakeScript() { scripted = true; }
+
+void QueueChar(int c) {
+    if (text_focus) hardware.chars.push_back(c);
+}
 }  // namespace
 
 void PollInput() {
@@ -49,8 +56,8 @@ void PollInput() {
                 if (event.key.keysym.sym == SDLK_ESCAPE) hardware.escape = event.type == SDL_KEYDOWN;
                 if (event.type == SDL_KEYDOWN) {
                     const SDL_Keycode key = event.key.keysym.sym;
-                    if (key == SDLK_BACKSPACE) hardware.chars.push_back(8);
-                    if (key == SDLK_RETURN || key == SDLK_KP_ENTER) hardware.chars.push_back(13);
+                    if (key == SDLK_BACKSPACE) QueueChar(8);
+                    if (key == SDLK_RETURN || key == SDLK_KP_ENTER) QueueChar(13);
                 }
                 break;
             case SDL_TEXTINPUT:
@@ -59,11 +66,11 @@ void PollInput() {
                 for (const char* p = event.text.text; *p;) {
                     const unsigned char c = static_cast<unsigned char>(*p);
                     if (c < 0x80) {
-                        hardware.chars.push_back(c);
+                        QueueChar(c);
                         ++p;
                     } else if ((c & 0xE0) == 0xC0 && p[1]) {
                         const int code = ((c & 0x1F) << 6) | (static_cast<unsigned char>(p[1]) & 0x3F);
-                        if (code < 256) hardware.chars.push_back(code);
+                        if (code < 256) QueueChar(code);
                         p += 2;
                     } else {
                         ++p;
@@ -100,6 +107,18 @@ int GetChar() {
 }
 
 void FlushChars() { hardware.chars.clear(); }
+
+void SetTextFocus(const void* owner) {
+    if (owner == text_focus) return;
+    text_focus = owner;
+    hardware.chars.clear();
+}
+
+void ReleaseTextFocus(const void* owner) {
+    if (owner != text_focus) return;
+    text_focus = nullptr;
+    hardware.chars.clear();
+}
 
 int AppSuspended() {
     // A scripted run is never suspended by the real window losing focus.
@@ -138,7 +157,7 @@ void InjectEscape(bool down) {
 }
 void InjectChars(const std::string& text) {
     TakeScript();
-    for (unsigned char c : text) hardware.chars.push_back(c);
+    for (unsigned char c : text) QueueChar(c);
 }
 void InjectTerminate() { hardware.terminate = true; }
 void InjectSuspended(bool suspended) {

@@ -14,6 +14,12 @@ int MouseZ();               // running wheel count
 int KeyDown(int key);       // only 27 (Escape)
 int GetChar();              // next typed character (8 Backspace, 13 Enter) or 0
 void FlushChars();
+// Typed characters reach only an open text field: a field takes the keyboard while it is open and
+// gives it back when it closes. Characters typed while no field holds it (scripted ones included)
+// are dropped, so keys pressed elsewhere never replay into the next field. Taking or losing the
+// keyboard empties the queue.
+void SetTextFocus(const void* owner);
+void ReleaseTextFocus(const void* owner);  // only when `owner` holds it
 int AppSuspended();  // focus lost or minimised
 int AppTerminate();  // a close was requested; reading clears it
 // True once when the window changed size since the last call.

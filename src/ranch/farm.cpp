@@ -288,7 +288,12 @@ int Farm::StorageSlotUnderPointer() {
 
 void Farm::DragStore() {
     Animal& stored = *selected_store;
-    const int pen = FreePenUnderPointer(nullptr);
+    // A stored mother brings her unborn baby back with her: the ranch needs a pen for each, or the
+    // baby would be born with nowhere to stand.
+    const int needed = stored.baby ? 2 : 1;
+    const bool room = Profile::TotalAnimalCount() + needed <= nr_positions;
+    const int free_pen = FreePenUnderPointer(nullptr);
+    const int pen = room ? free_pen : -1;
     if (mouse_click) {
         if (pen >= 0) {
             if (MoveTo(stored, position_x[pen], position_y[pen])) AudioList::Play(kPickSound, 0, 1, 1);
@@ -309,6 +314,10 @@ void Farm::DragStore() {
         stores.erase(std::remove(stores.begin(), stores.end(), selected_store), stores.end());
     } else {
         MoveTo(stored, stored.oldx, stored.oldy);
+        if (free_pen >= 0) {
+            AdventureGUI::Deactivate();
+            FarmGUI::ActivateMessage("You have no space for a new animal!");
+        }
     }
     selected_store.reset();
     position_alpha.Set(0, 25);

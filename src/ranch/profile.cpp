@@ -1,6 +1,8 @@
 #include "profile.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 
 #include "app.h"
@@ -22,6 +24,11 @@ std::vector<Flag> flags;
 std::vector<std::shared_ptr<Item>> inventory;
 float total_play_time = 0;
 
+namespace {
+// The save text kept when the running dialogue began; empty outside a dialogue.
+std::string dialogue_snapshot;
+}  // namespace
+
 int Flag::Compare(const Flag& other) const {
     if (this == &other) return 0;
     return name.compare(other.name) > 0 ? 1 : -1;
@@ -40,6 +47,7 @@ void Profile::CleanProfile() {
     player_expression = 0;
     stored_animals[0] = nullptr;
     stored_animals[1] = nullptr;
+    dialogue_snapshot.clear();
 }
 
 void Profile::NewProfile(const std::string& name, int male) {
@@ -89,7 +97,7 @@ static void RemoveFromInventory(const std::shared_ptr<Item>& item) {
 
 void Profile::AddItem(const std::string& name, int n) {
     if (std::shared_ptr<Item> owned = GetItem(name)) {
-        owned->number += n;
+        owned->number = SaturatingAdd(owned->number, n);
         if (owned->number <= 0) {
             owned->number = 0;
             RemoveFromInventory(owned);
@@ -144,7 +152,7 @@ void Profile::SetFlag(const std::string& name, int value) {
 void Profile::AddFlag(const std::string& name, int delta) {
     if (delta == 0) return;
     if (const Flag* flag = GetFlag(name))
-        SetFlag(name, flag->value + delta);
+        SetFlag(name, SaturatingAdd(flag->value, delta));
     else
         flags.emplace_back(name, delta);
 }
@@ -176,6 +184,40 @@ std::string Profile::ProfilePath(const std::string& name) { return user_dir + "/
 
 // ---- Reading ----------------------------------------------------------------------------------
 
+// A save is a text file that anyone can edit and a disk can damage: every number read from it is
+// brought into the range the game keeps it in, so that nothing later overflows, wraps or is drawn
+// out of place (a health of 1e30 would otherwise price an animal at -2147483648).
+namespace {
+constexpr float kMaxPlayTime = 3.6e10f;  // 100000 hours
+constexpr float kMaxAge = 6.0e9f;        // a million minutes
+constexpr float kPregnancyTime = 18000;
+constexpr int kMaxItemCount = 99999;
+constexpr int kPenCount = 9;
+
+float InRange(float value, float low, float high, float fallback) {
+    if (std::isnan(value)) return fallback;
+    return std::clamp(value, low, high);
+}
+
+int InRange(int value, int low, int high) { return std::clamp(value, low, high); }
+
+// The two portraits: the male one, and the female one for anything else (as old saves are read).
+int PortraitInRange(int image) { return image == 1000 ? 1000 : 1005; }
+
+// Flags that count or hold money have a range; every other flag is free.
+int FlagInRange(const std::string& name, int value) {
+    static const struct {
+        const char* name;
+        int low, high;
+    } ranges[] = {{"Money", 0, INT_MAX},          {"Farm-Upgrade", 0, 3},       {"StatueCount", 0, 13},
+                  {"Misc-Breeds", 0, 13},         {"Misc-MaxAnimals", 0, INT_MAX}, {"Misc-MaxAge", 0, INT_MAX}};
+    for (const auto& range : ranges) {
+        if (name == range.name) return InRange(value, range.low, range.high);
+    }
+    return value;
+}
+}  // namespace
+
 int GetProfileRevision(const xmlNode* root) {
     if (!root) return 0;
     for (const char* required : {"rev", "time", "location", "image", "name"})
@@ -191,10 +233,10 @@ std::unique_ptr<ProfileInfo> GetProfileInfo(const std::string& name) {
     std::unique_ptr<xmlNode> root = xmlNode::Load(path);
     if (GetProfileRevision(root.get()) <= 0) return nullptr;
     auto info = std::make_unique<ProfileInfo>();
-    info->play_time = root->AttributeFloat("time");
-    info->character_image = root->AttributeInt("image");
+    info->play_time = InRange(root->AttributeFloat("time"), 0, kMaxPlayTime, 0);
+    info->character_image = PortraitInRange(root->AttributeInt("image"));
     info->character_name = root->AttributeString("name");
-    info->percent = root->AttributeInt("percent", 0);
+    info->percent = InRange(root->AttributeInt("percent", 0), 0, 100);
     for (int i = 0; i < root->ChildCount(); i++) {
         const xmlNode* child = root->GetChild(i);
         if (child->Name == "flag" && child->AttributeString("name") == "Misc-GameOver" &&
@@ -225,26 +267,29 @@ static std::shared_ptr<Animal> LoadAnimalNested(const xmlNode& node, int depth) 
     auto animal = std::make_shared<Animal>();
     animal->name = node.AttributeString("name");
     animal->male = node.AttributeInt("male") >= 1 ? 1 : 0;
-    animal->pricemod = node.AttributeFloat("pricemod", 1.0f);
-    animal->position = node.AttributeInt("position");
-    animal->bovine = node.AttributeFloat("bovine");
-    animal->bunny = node.AttributeFloat("bunny");
-    animal->cat = node.AttributeFloat("cat");
-    animal->wild = node.AttributeFloat("wild");
-    animal->age = node.AttributeFloat("age");
-    animal->food = node.AttributeFloat("food");
-    animal->mood = node.AttributeFloat("mood");
-    animal->health = node.AttributeFloat("health");
-    animal->r = node.AttributeInt("r");
-    animal->g = node.AttributeInt("g");
-    animal->b = node.AttributeInt("b");
-    // The facing is read as an integer: the saved "-1.00000000" gives -1.
-    animal->direction = static_cast<float>(node.AttributeInt("direction"));
+    animal->pricemod = InRange(node.AttributeFloat("pricemod", 1.0f), 0.9f, 1.1f, 1.0f);
+    const int position = node.AttributeInt("position");
+    animal->position = position >= 0 && position < kPenCount ? position : -1;
+    animal->bovine = InRange(node.AttributeFloat("bovine"), 0, 1, 0);
+    animal->bunny = InRange(node.AttributeFloat("bunny"), 0, 1, 0);
+    animal->cat = InRange(node.AttributeFloat("cat"), 0, 1, 0);
+    animal->wild = InRange(node.AttributeFloat("wild"), 0, 1, 0);
+    animal->age = InRange(node.AttributeFloat("age"), 0, kMaxAge, 0);
+    animal->food = InRange(node.AttributeFloat("food"), 0, 1, 0.25f);
+    animal->mood = InRange(node.AttributeFloat("mood"), -1, 1, 0);
+    animal->health = InRange(node.AttributeFloat("health"), -1, 1, 0);
+    animal->r = InRange(node.AttributeInt("r"), 64, 255);
+    animal->g = InRange(node.AttributeInt("g"), 64, 255);
+    animal->b = InRange(node.AttributeInt("b"), 64, 255);
+    // The facing is read as an integer (the saved "-1.00000000" gives -1) and is one of the two
+    // sides: a facing of 0 would draw the animal with no width at all.
+    animal->direction = node.AttributeInt("direction") < 0 ? -1.0f : 1.0f;
     animal->Calculate();
     if (node.ChildCount() > 0 && node.HasAttribute("pregnant")) {
         animal->baby = LoadAnimalNested(*node.GetChild(0), depth + 1);
         if (!animal->baby) return nullptr;
-        animal->pregnant_counter = node.AttributeFloat("pregnant");
+        // A baby with no time left is born on the next update rather than never.
+        animal->pregnant_counter = InRange(node.AttributeFloat("pregnant"), 1, kPregnancyTime, kPregnancyTime);
     }
     return animal;
 }
@@ -260,31 +305,38 @@ int Profile::Load() {
     std::unique_ptr<xmlNode> root = xmlNode::Load(path);
     int rev = GetProfileRevision(root.get());
     if (rev <= 0) return 0;
-    play_time = root->AttributeFloat("time");
+    play_time = InRange(root->AttributeFloat("time"), 0, kMaxPlayTime, 0);
     location = root->AttributeInt("location");
-    character_image = root->AttributeInt("image");
+    character_image = PortraitInRange(root->AttributeInt("image"));
     character_name = root->AttributeString("name");
+    const float portrait_pitch = character_image == 1000 ? 1.0f : 1.25f;
     if (rev >= 2)
-        pitch = root->AttributeFloat("pitch");
+        pitch = InRange(root->AttributeFloat("pitch"), 1.0f, 1.25f, portrait_pitch);
     else
-        pitch = character_image == 1000 ? 1.0f : 1.25f;
-    if (root->HasAttribute("percent")) completion = root->AttributeInt("percent");
+        pitch = portrait_pitch;
+    if (root->HasAttribute("percent")) completion = InRange(root->AttributeInt("percent"), 0, 100);
 
     for (int i = 0; i < root->ChildCount(); i++) {
         const xmlNode* child = root->GetChild(i);
         if (child->Name == "flag") {
             if (!child->HasAttribute("name") || !child->HasAttribute("value")) return 0;
-            SetFlag(child->AttributeString("name"), child->AttributeInt("value"));
+            const std::string name = child->AttributeString("name");
+            SetFlag(name, FlagInRange(name, child->AttributeInt("value")));
         } else if (child->Name == "item") {
             if (!child->HasAttribute("name") || !child->HasAttribute("number")) return 0;
             std::shared_ptr<Item> item = ItemList::GetItem(child->AttributeString("name"));
             if (!item) return 0;
-            item->number = child->AttributeInt("number");
+            item->number = InRange(child->AttributeInt("number"), 0, kMaxItemCount);
             // A repeated entry must not put the same catalogue object in the inventory twice.
             if (item->number > 0 && !GetItem(item->name)) inventory.push_back(item);
         } else if (child->Name == "animal") {
             std::shared_ptr<Animal> animal = LoadAnimal(*child);
             if (!animal) return 0;
+            // Two animals cannot share a pen: the later one waits for a free pen.
+            if (animal->position >= 0 && std::any_of(animals.begin(), animals.end(), [&](const auto& a) {
+                    return a->position == animal->position;
+                }))
+                animal->position = -1;
             animals.push_back(animal);
         } else if (child->Name == "store") {
             if (child->ChildCount() < 1) return 0;
@@ -349,10 +401,23 @@ std::string Profile::SaveText() {
     return out;
 }
 
+static int WriteProfile(const std::string& text) {
+    CreateDir(user_dir + "/Profiles");
+    std::string path = Profile::ProfilePath(profile_name);
+    if (!WriteSaveFile(path, text)) Fatal("Error: Could not write file '" + path + "'!");
+    return 1;
+}
+
 int Profile::Save() {
     if (!profile_active || saving_blocked) return 0;
-    CreateDir(user_dir + "/Profiles");
-    std::string path = ProfilePath(profile_name);
-    if (!WriteSaveFile(path, SaveText())) Fatal("Error: Could not write file '" + path + "'!");
-    return 1;
+    return WriteProfile(SaveText());
+}
+
+void Profile::KeepDialogueSnapshot() { dialogue_snapshot = profile_active ? SaveText() : std::string(); }
+
+void Profile::DropDialogueSnapshot() { dialogue_snapshot.clear(); }
+
+int Profile::SaveOnShutdown() {
+    if (profile_active && saving_blocked && !dialogue_snapshot.empty()) return WriteProfile(dialogue_snapshot);
+    return Save();
 }

@@ -76,6 +76,12 @@ public:
     // The save file's exact text for the current profile.
     static std::string SaveText();
     static int Save();
+    // Nothing is saved while a dialogue runs, so a dialogue's start keeps the save text of that
+    // moment: shutting down halfway through a dialogue writes this, not the half-done state.
+    static void KeepDialogueSnapshot();
+    static void DropDialogueSnapshot();
+    // The save made at shutdown: the profile, or during a dialogue the state its start kept.
+    static int SaveOnShutdown();
     // user_dir + "/Profiles/" + name + ".sav"
     static std::string ProfilePath(const std::string& name);
 };

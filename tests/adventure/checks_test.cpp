@@ -126,4 +126,15 @@ TEST_F(ChecksTest, SellingTurnsAllOfOneGoodIntoMoney) {
     for (int i = 0; i < 6; ++i) EXPECT_STREQ(DialogueSell::Goods(i), goods[i]);
 }
 
+// Proceeds and money stop at the largest amount instead of wrapping round to a debt.
+TEST_F(ChecksTest, BigSalesSaturateInsteadOfWrapping) {
+    Profile::SetFlag("Money", 2147483000);
+    Profile::AddItem("Berries", 3);
+    Profile::SetFlag("Misc-SellIndex", 3);
+    Profile::SetFlag("Misc-SellValue", 1000000000);
+    Run(13);
+    EXPECT_EQ(Profile::GetFlagValue("FlagValue"), 2147483647);
+    EXPECT_EQ(Profile::GetFlagValue("Money"), 2147483647);
+}
+
 }  // namespace

@@ -352,6 +352,39 @@ TEST_F(HotspotTest, DialogueHighlightFollowsThePointerWithoutClicking) {
     EXPECT_EQ(h->counter, 0);
 }
 
+// Where hotspots overlap, the one drawn in front (lower on the screen) takes the pointer: at
+// Zachary's Ranch a click on the sign in front of him once opened his dialogue.
+TEST_F(HotspotTest, OverlappingHotspotsGiveThePointerToTheOneInFront) {
+    LocationHotspot sign = MakeRecord(1, 100, 130, 40, 40);
+    sign.location = 2;
+    sign.name = "Back to the village";
+    LocationHotspot man = MakeRecord(2, 100, 100, 40, 40);
+    man.dialogue = 500;
+    man.name = "Zachary";
+    location.hotspots = {man, sign};
+    Sync();
+    Hotspot* front = HotspotList::GetHotspot(1);
+    Hotspot* behind = HotspotList::GetHotspot(2);
+    ClickAt(100, 115);  // inside both
+    EXPECT_EQ(calls.portal, 1);
+    EXPECT_EQ(calls.dialogue, 0);
+    EXPECT_EQ(front->over, 1);
+    EXPECT_EQ(behind->over, 0);  // one caption, not two
+    clicked_hotspot = nullptr;
+    ClickAt(100, 85);  // only the man
+    EXPECT_EQ(calls.dialogue, 1);
+    // While a dialogue runs the captions follow the same rule.
+    mouse_y = 115;
+    dialogue_update_highlights(1);
+    EXPECT_EQ(front->over, 1);
+    EXPECT_EQ(behind->over, 0);
+    // A hotspot fading out no longer covers the one behind it.
+    front->Inactivate();
+    clicked_hotspot = nullptr;
+    ClickAt(100, 115);
+    EXPECT_EQ(calls.dialogue, 2);
+}
+
 TEST_F(HotspotTest, DrawSortsByY) {
     location.hotspots = {MakeRecord(1, 0, 300, 5, 5), MakeRecord(2, 0, 100, 5, 5), MakeRecord(3, 0, 200, 5, 5)};
     Sync();

@@ -364,6 +364,50 @@ TEST_F(GameEventTest, FullFramesFromClickToDialogueEndAndNoDragWhileHeld) {
     EXPECT_EQ(game_state, kStateNormal);
 }
 
+// A dialogue's outcome is saved when it ends; a shutdown while one runs writes the profile as it
+// stood when it began (an item picked up just before is kept, the dialogue's half-done steps are
+// not). Once, quitting during a dialogue lost everything since the last location change.
+TEST_F(GameEventTest, DialoguesAreSavedWhenTheyEndAndAShutdownDuringOneKeepsItsStart) {
+    AddLocation(1, 3002);
+    Dialogue& sale = AddDialogue(60);
+    sale.name = "Met Malcolm";
+    auto step = [](int type, const std::string& flag, int value) {
+        auto item = std::make_shared<DialogueItem>();
+        item->item_type = type;
+        item->flag = flag;
+        item->value = value;
+        return item;
+    };
+    sale.items = {step(kStepFlag, "Sold", 1), step(kStepWait, "", 20)};
+    Profile::NewProfile("Tester", 1);
+    auto scene = StartScene();
+    const std::string path = Profile::ProfilePath("Tester");
+    auto saved = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    Profile::AddItem("Lantern", 1);  // picked up: not saved yet
+    GameEvent::InitDialogue(60);
+    for (int i = 0; i < 3; ++i) scene->Update(1);
+    ASSERT_EQ(game_state, kStateDialogue);
+    EXPECT_EQ(Profile::GetFlagValue("Sold"), 1);
+    EXPECT_EQ(Profile::Save(), 0);  // never while a dialogue runs
+    EXPECT_EQ(Profile::SaveOnShutdown(), 1);
+    std::string text = saved();
+    EXPECT_NE(text.find("<item name=\"Lantern\" number=\"1\"/>"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Sold"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Met Malcolm"), std::string::npos) << text;
+
+    for (int i = 0; i < 40 && game_state == kStateDialogue; ++i) scene->Update(1);
+    ASSERT_EQ(game_state, kStateNormal);
+    text = saved();  // saved as the dialogue ended, before any shutdown
+    EXPECT_NE(text.find("<flag name=\"Sold\" value=\"1\"/>"), std::string::npos) << text;
+    EXPECT_NE(text.find("<flag name=\"Met Malcolm\" value=\"1\"/>"), std::string::npos) << text;
+    Profile::SetFlag("Later", 1);
+    EXPECT_EQ(Profile::SaveOnShutdown(), 1);  // outside a dialogue: the profile as it is
+    EXPECT_NE(saved().find("Later"), std::string::npos);
+}
+
 TEST_F(GameEventTest, UnknownDialogueIsFatal) {
     AddLocation(1, 3002);
     auto scene = StartScene();

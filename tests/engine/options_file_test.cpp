@@ -140,6 +140,18 @@ TEST_F(OptionsFileTest, ReadsEverySettingAndRoundTripsByteForByte) {
     EXPECT_EQ(ReadRaw(), text);
 }
 
+// An edited file cannot put a knob off its track: volumes stay within 0..1, whatever the number.
+TEST_F(OptionsFileTest, VolumesOutsideZeroToOneAreClamped) {
+    WriteRaw("<options><audio sound_volume=\"7\" music_volume=\"1e39\"/></options>");
+    EXPECT_EQ(ReadOptions(path_), 1);
+    EXPECT_EQ(sound_volume.Get(), 1.0);
+    EXPECT_EQ(music_volume.Get(), 1.0);
+    WriteRaw("<options><audio sound_volume=\"-3\" music_volume=\"-1e39\"/></options>");
+    EXPECT_EQ(ReadOptions(path_), 1);
+    EXPECT_EQ(sound_volume.Get(), 0.0);
+    EXPECT_EQ(music_volume.Get(), 0.0);
+}
+
 TEST_F(OptionsFileTest, QuietVolumesReadAsSilence) {
     WriteRaw("<options><audio sound_volume=\"0.005\" music_volume=\"0.01\"/></options>");
     EXPECT_EQ(ReadOptions(path_), 1);

@@ -167,6 +167,13 @@ TEST(Random, SeedMakesRunsRepeatable) {
     EXPECT_EQ(Rand(0, 1000000), a);
 }
 
+// Without --seed the game seeds from the wall clock. The millisecond clock it used before reads the
+// same value twice in a row (and 0 at every start-up), so every run played the same numbers.
+TEST(Random, ClockSeedsDifferFromOneMomentToTheNext) {
+    const unsigned int first = ClockSeed();
+    EXPECT_NE(ClockSeed(), first);
+}
+
 TEST(Geometry, AngleBetweenTruncates) {
     EXPECT_EQ(AngleBetween(0, 0, 10, 0), 0);
     EXPECT_EQ(AngleBetween(0, 0, 0, 10), 90);

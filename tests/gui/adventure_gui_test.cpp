@@ -82,6 +82,7 @@ TEST_F(AdventureGuiTest, RanchWarningIsRaisedOnEnteringBadAndClearedByGoodOrStag
     AdventureGUI::Update(1);
     EXPECT_EQ(AdventureGUI::GetFarmState(), kFarmStagnant);
     EXPECT_EQ(farm_button->image, 603);
+    EXPECT_EQ(farm_button->tooltip_text, "Animals stagnant");  // the picture it was made with
     a->health_delta = -0.5f;
     AdventureGUI::Update(1);
     EXPECT_EQ(farm_button->image, 605);
@@ -91,6 +92,11 @@ TEST_F(AdventureGuiTest, RanchWarningIsRaisedOnEnteringBadAndClearedByGoodOrStag
     AdventureGUI::Update(1);
     EXPECT_EQ(farm_button->image, 604);
     EXPECT_EQ(Profile::GetFlagValue("Misc-Warning"), 0);
+    // Rebuilt while stagnant: the new button says so as well.
+    a->health_delta = 0;
+    AdventureGUI::Activate();
+    AdventureGUI::Update(1);
+    EXPECT_EQ(farm_button->tooltip_text, "Animals stagnant");
 }
 
 TEST_F(AdventureGuiTest, HeldEscapeOpensTheMenuOnceAndASecondPressClosesIt) {

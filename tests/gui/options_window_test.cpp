@@ -65,6 +65,10 @@ TEST_F(OptionsWindowTest, DraggingASliderSetsTheVolumeAtOnce) {
     MoveMouse(556, 336);
     UpdateControlList(list, 1);
     EXPECT_FLOAT_EQ(static_cast<float>(music_volume.Get()), 0.01f);  // music never quite silent
+    // The track's last pixel is full volume: a slider can always go back up to 1.
+    MoveMouse(556 + 119, 288);
+    UpdateControlList(list, 1);
+    EXPECT_EQ(sound_volume.Get(), 1.0);
 }
 
 TEST_F(OptionsWindowTest, VolumeCallbacks) {

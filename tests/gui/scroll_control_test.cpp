@@ -106,6 +106,7 @@ TEST_F(ScrollTest, ChildrenUpdateAtTheirScreenPositionAndShareTheAlpha) {
 
 TEST_F(ScrollTest, WheelScrollsByFrameTimeAndStaysInRange) {
     AddChild(0, 400);  // 240 of overflow
+    MoveMouse(608, 272);
     Wheel(-1);
     view_->Update(2);
     EXPECT_EQ(view_->cy, 32);
@@ -123,6 +124,31 @@ TEST_F(ScrollTest, WheelScrollsByFrameTimeAndStaysInRange) {
         ExpectInRange();
     }
     EXPECT_EQ(view_->cy, 0);
+}
+
+// Two views on screen (the status page has two): the wheel scrolls the one under the pointer, its
+// track included, and a turn made elsewhere does not catch up later.
+TEST_F(ScrollTest, TheWheelScrollsOnlyTheViewUnderThePointer) {
+    AddChild(0, 400);
+    auto other = ScrollControl::Create(608, 560, 352, 160);
+    other->Activate(0);
+    auto filler = std::make_shared<Control>();
+    filler->h = 400;
+    other->AddControl(filler, 0, 0, 1, 1);
+    MoveMouse(608 + 176 + 10, 600);  // on the lower view's track
+    Wheel(-1);
+    view_->Update(1);
+    other->Update(1);
+    EXPECT_EQ(view_->cy, 0);
+    EXPECT_EQ(other->cy, 16);
+    MoveMouse(500, 272);  // over the upper view, the wheel at rest
+    view_->Update(1);
+    EXPECT_EQ(view_->cy, 0);
+    Wheel(-1);
+    view_->Update(1);
+    other->Update(1);
+    EXPECT_EQ(view_->cy, 16);
+    EXPECT_EQ(other->cy, 16);
 }
 
 TEST_F(ScrollTest, PressOnTheTrackJumpsAndStaysInRange) {

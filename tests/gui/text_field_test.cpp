@@ -109,3 +109,30 @@ TEST_F(TextFieldTest, OneCharacterIsTakenPerFrame) {
 }
 
 }  // namespace
+
+// "Bob" and Enter typed while no field is open (during the splash, say) must not fill the next
+// field and confirm it; nor does a field that has been closed keep taking keys.
+TEST(TextFieldFocus, KeysTypedWhileNoFieldIsOpenAreDropped) {
+    FlushChars();
+    int confirms = 0;
+    auto ok = Button::Create(512, 400, 0, "", 0, [&](Button*) { ++confirms; });
+    auto first = TextFieldControl::Create(512, 300, 320, "Elden");
+    first->Activate(0);
+    first->Deactivate(0);
+    InjectChars("Bob\n");
+    auto next = TextFieldControl::Create(512, 300, 320, "Jere");
+    next->Activate(0);
+    next->b = ok;
+    for (int i = 0; i < 5; ++i) next->Update(1);
+    EXPECT_EQ(next->text, "Jere");
+    EXPECT_EQ(next->touched, 0);
+    EXPECT_EQ(confirms, 0);
+    // Once open, the field takes what is typed.
+    InjectChars("Al");
+    next->Update(1);
+    next->Update(1);
+    EXPECT_EQ(next->text, "Al");
+    next.reset();  // a field that is gone gives the keyboard back
+    InjectChars("x");
+    EXPECT_EQ(GetChar(), 0);
+}

@@ -248,6 +248,25 @@ TEST_F(FarmTest, AStoredAnimalReturnsToAFreePenOrElseToItsSlot) {
     EXPECT_EQ(stored->x, 382);
 }
 
+// A pregnant animal in storage needs a pen for her baby too: with two of three pens taken she stays
+// in her slot (once she was let in, and the baby born later had no pen and was never drawn).
+TEST_F(FarmTest, AStoredMotherComesBackOnlyWithRoomForHerBaby) {
+    auto mother = MakeBreed(4);
+    mother->male = 0;
+    mother->pregnant_counter = 100;
+    mother->baby = MakeBreed(4);
+    stored_animals[0] = mother;
+    AddRanchAnimal(0, 0, 1);
+    AddRanchAnimal(0, 1, 0);
+    Farm& farm = StartFarm(1);
+    Drag(farm, 792, 144, 428, 332);  // over the free pen 2
+    EXPECT_EQ(stored_animals[0], mother);
+    EXPECT_FALSE(OnRanch(mother));
+    EXPECT_EQ(mother->x, 792);
+    EXPECT_TRUE(ShowsText("You have no space for a new animal!"));
+    EXPECT_EQ(Profile::TotalAnimalCount(), 2);
+}
+
 // ---- Breeding ----
 
 class FarmBreedingTest : public FarmFixture {

@@ -455,7 +455,7 @@ TEST_F(ProfileTest, LoadAnimalReadsFacingAsIntegerAndNeedsItsBaby) {
     auto half = xmlNode::LoadString(
         "<animal name=\"A\" male=\"0\" position=\"4\" bovine=\"0\" bunny=\"0\" cat=\"0.9\" wild=\"0\" age=\"0\" "
         "food=\"0.5\" mood=\"0\" health=\"0\" r=\"64\" g=\"64\" b=\"64\" direction=\"0.9\"/>");
-    EXPECT_FLOAT_EQ(Profile::LoadAnimal(*half)->direction, 0.0f);
+    EXPECT_FLOAT_EQ(Profile::LoadAnimal(*half)->direction, 1.0f);  // 0 would draw it with no width
     EXPECT_EQ(Profile::LoadAnimal(*half)->male, 0);
 
     auto orphan = xmlNode::LoadString(
@@ -471,6 +471,72 @@ TEST_F(ProfileTest, LoadAnimalReadsFacingAsIntegerAndNeedsItsBaby) {
     auto plain = Profile::LoadAnimal(*no_counter);
     ASSERT_TRUE(plain);
     EXPECT_FALSE(plain->baby);  // children count only with a pregnant attribute
+}
+
+// An edited or damaged save cannot push a value out of its range: a health of 1e30 once priced an
+// animal at -2147483648 and selling it wrapped the money.
+TEST_F(ProfileTest, SaveValuesAreBroughtIntoTheirRangesAtLoad) {
+    CreateDir(user_dir + "/Profiles");
+    const std::string wild_values =
+        "male=\"1\" bovine=\"3\" bunny=\"-2\" cat=\"nan\" wild=\"1e39\" age=\"-5\" food=\"2\" mood=\"-7\" "
+        "health=\"1e30\" r=\"0\" g=\"999\" b=\"300\" direction=\"0\" pricemod=\"5\"";
+    WriteAll(SavePath("Odd"),
+             "<profile rev=\"3\" time=\"1e38\" percent=\"900\" location=\"1\" image=\"7\" pitch=\"-9\" "
+             "name=\"Odd\">\n"
+             "  <flag name=\"Money\" value=\"99999999999\"/>\n"
+             "  <flag name=\"StatueCount\" value=\"500\"/>\n"
+             "  <flag name=\"Farm-Upgrade\" value=\"-2\"/>\n"
+             "  <item name=\"Apple\" number=\"-3\"/>\n"
+             "  <item name=\"Meat\" number=\"2147483647\"/>\n"
+             "  <animal name=\"A\" position=\"42\" " + wild_values + "/>\n"
+             "  <animal name=\"B\" position=\"1\" " + wild_values + " pregnant=\"-4\">\n"
+             "    <animal name=\"C\" position=\"1\" " + wild_values + "/>\n"
+             "  </animal>\n"
+             "  <animal name=\"D\" position=\"1\" " + wild_values + "/>\n"
+             "</profile>\n");
+    profile_name = "Odd";
+    ASSERT_EQ(Profile::Load(), 1);
+    EXPECT_FLOAT_EQ(play_time, 3.6e10f);
+    EXPECT_EQ(completion, 100);
+    EXPECT_EQ(character_image, 1005);
+    EXPECT_FLOAT_EQ(pitch, 1.0f);
+    EXPECT_EQ(Profile::GetFlagValue("Money"), 2147483647);
+    EXPECT_EQ(Profile::GetFlagValue("StatueCount"), 13);
+    EXPECT_EQ(Profile::GetFlag("Farm-Upgrade"), nullptr);
+    EXPECT_EQ(Profile::GetItem("Apple"), nullptr);
+    EXPECT_EQ(CatalogueItem("Meat").number, 99999);
+    ASSERT_EQ(animals.size(), 3u);
+    for (const Animal* a : {animals[0].get(), animals[1].get(), animals[1]->baby.get()}) {
+        SCOPED_TRACE(a->name);
+        EXPECT_EQ(a->bovine, 1.0f);
+        EXPECT_EQ(a->bunny, 0.0f);
+        EXPECT_EQ(a->cat, 0.0f);  // "nan" has no leading number: 0
+        EXPECT_EQ(a->wild, 1.0f);
+        EXPECT_EQ(a->age, 0.0f);
+        EXPECT_EQ(a->food, 1.0f);
+        EXPECT_EQ(a->mood, -1.0f);
+        EXPECT_EQ(a->health, 1.0f);
+        EXPECT_EQ(a->r, 64);
+        EXPECT_EQ(a->g, 255);
+        EXPECT_EQ(a->b, 255);
+        EXPECT_EQ(a->direction, 1.0f);
+        EXPECT_FLOAT_EQ(a->pricemod, 1.1f);
+        EXPECT_EQ(a->price, static_cast<int>(480 * 1.1f));  // a healthy Wild Bull
+    }
+    EXPECT_EQ(animals[0]->position, -1);  // no such pen
+    EXPECT_EQ(animals[1]->position, 1);
+    EXPECT_EQ(animals[2]->position, -1);  // the pen is taken
+    EXPECT_FLOAT_EQ(animals[1]->pregnant_counter, 1.0f);  // born on the next update, not never
+    // Money already at the top stays there.
+    Profile::AddFlag("Money", animals[0]->price);
+    EXPECT_EQ(Profile::GetFlagValue("Money"), 2147483647);
+    Profile::AddItem("Meat", 2147483647);
+    EXPECT_EQ(CatalogueItem("Meat").number, 2147483647);
+
+    auto info = GetProfileInfo("Odd");
+    ASSERT_TRUE(info);
+    EXPECT_FLOAT_EQ(info->play_time, 3.6e10f);
+    EXPECT_EQ(info->percent, 100);
 }
 
 TEST_F(ProfileTest, FailedLoadNeverOverwritesTheSave) {

@@ -1,5 +1,5 @@
-// Pieces of input scripts for the scenario tests, written as a player acts: the pointer rests on a
-// button before the press, speech boxes take two clicks, saved players are put in place beforehand.
+// Pieces of input scripts for the scenario tests, written as a player acts: speech boxes take two
+// clicks, saved players are put in place beforehand.
 #pragma once
 
 #include <sys/stat.h>
@@ -14,11 +14,8 @@ inline std::string SkipSplash(int settle) {
     return "wait 10\nclick 20 20\nwait 90\nclick 20 20\nwait " + std::to_string(settle) + "\n";
 }
 
-// A click as a player makes it: the pointer rests on the spot before the press.
-inline std::string ClickAt(int x, int y) {
-    const std::string at = std::to_string(x) + " " + std::to_string(y);
-    return "move " + at + "\nwait 5\nclick " + at + "\n";
-}
+// A click as a player makes it (the script's click rests the pointer on the spot before the press).
+inline std::string ClickAt(int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
 
 // Two clicks per speech box: the first finishes the typing, the second moves on.
 inline std::string AdvanceSpeech(int boxes) {
