@@ -9,6 +9,7 @@
 #include "app.h"
 #include "audio.h"
 #include "audio_list.h"
+#include "data_check.h"
 #include "frame_loop.h"
 #include "graphics.h"
 #include "input.h"
@@ -192,6 +193,8 @@ bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions* opt
             if (!value(&options->screenshot)) return false;
         } else if (arg == "--frame-times") {
             if (!value(&options->frame_times)) return false;
+        } else if (arg == "--check-data") {
+            options->check_data = true;
         } else if (arg == "--help" || arg == "-h") {
             options->help = true;
         } else if (arg == "--version") {
@@ -216,6 +219,7 @@ std::string LaunchUsage() {
            "  --script FILE     feed input from FILE\n"
            "  --screenshot PNG  write the last frame as a PNG when the program ends\n"
            "  --frame-times F   write each frame's duration (microseconds) to F, and the median\n"
+           "  --check-data      check every reference in the game data, print each problem, quit\n"
            "  --help, --version\n";
 }
 
@@ -303,6 +307,11 @@ int RunGame(int argc, char** argv) {
     } else {
         const std::string exe_dir = ExecutableDir();
         app_dir = (!exe_dir.empty() && DirExists(exe_dir + "/Data")) ? exe_dir : ".";
+    }
+    if (launch.check_data) {
+        const int status = DataCheck::Main(app_dir);
+        SDL_Quit();
+        return status;
     }
     user_dir = launch.user_dir.empty() ? AppDataFolder() + "/" + product_name : launch.user_dir;
     CreateDirs(user_dir);

@@ -16,6 +16,7 @@ struct LaunchOptions {
     std::string script;      // input script
     std::string screenshot;  // PNG of the last frame, written at the end
     std::string frame_times; // file receiving each frame's duration in microseconds
+    bool check_data = false; // check the game data and quit (no window, no sound)
     bool help = false;
     bool version = false;
 };

@@ -25,7 +25,11 @@ void Delay(int ms) {
     if (ms > 0) SDL_Delay(static_cast<Uint32>(ms));
 }
 
-void SetFatalHandler(FatalHandler handler) { fatal_handler = handler; }
+FatalHandler SetFatalHandler(FatalHandler handler) {
+    const FatalHandler previous = fatal_handler;
+    fatal_handler = handler;
+    return previous;
+}
 
 void Notify(const std::string& text, int serious) {
     std::fprintf(stderr, "%s\n", text.c_str());

@@ -11,9 +11,10 @@ void Delay(int ms);
 // Shows a message box (when a display exists) and prints the text to stderr. A serious message
 // ends the program at once with exit status 1, without saving.
 void Notify(const std::string& text, int serious);
-// Tests replace the fatal exit with their own handler (which must not return, e.g. by throwing).
+// Tests and the data checker replace the fatal exit with their own handler (which must not return,
+// e.g. by throwing). Returns the handler it replaces.
 using FatalHandler = void (*)(const std::string& text);
-void SetFatalHandler(FatalHandler handler);
+FatalHandler SetFatalHandler(FatalHandler handler);
 
 bool FileExists(const std::string& path);  // a regular file
 bool DirExists(const std::string& path);

@@ -1,6 +1,6 @@
-// Every dialogue script in data/Dialogues: loads with the game's loader, every jump has its label,
-// every menu has a way out, every actor that enters also leaves, and every dialogue ends when
-// played through with random choices from many game states.
+// Every dialogue script in data/Dialogues: loads with the game's loader, passes the game's data
+// check (labels, menus, actors, items, quests), and every dialogue ends when played through with
+// random choices from many game states.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "app.h"
+#include "data_check.h"
 #include "dialogue.h"
 #include "dialogue_list.h"
 #include "item.h"
 #include "profile.h"
-#include "quest.h"
 #include "system.h"
 #include "update_list.h"
 
@@ -65,50 +65,27 @@ protected:
     std::vector<std::string> files_;
 };
 
-TEST_F(DialogueDataTest, EveryFileLoadsAndIdsAreUnique) {
+TEST_F(DialogueDataTest, EveryFileLoadsAndNoDialogueIsEmpty) {
     EXPECT_FALSE(files_.empty());
-    std::set<int> ids;
-    for (const auto& d : dialogue_list) {
-        EXPECT_TRUE(ids.insert(d->id).second) << "dialogue id " << d->id << " is used twice";
-        EXPECT_FALSE(d->items.empty()) << "dialogue " << d->id << " is empty";
-    }
+    for (const auto& d : dialogue_list) EXPECT_FALSE(d->items.empty()) << "dialogue " << d->id << " is empty";
 }
 
-TEST_F(DialogueDataTest, EveryJumpHasItsLabel) {
-    for (const auto& d : dialogue_list) {
-        std::set<int> labels;
-        for (const auto& step : d->items) {
-            if (step->item_type == kStepLabel) {
-                EXPECT_TRUE(labels.insert(step->id).second) << "dialogue " << d->id << ": label " << step->id << " twice";
-            }
-        }
-        ForEachStep(d->items, [&](const DialogueItem& step) {
-            if (step.item_type == kStepLabel && !labels.count(step.id)) {
-                ADD_FAILURE() << "dialogue " << d->id << ": label " << step.id << " inside a choice is never found";
-            }
-            if ((step.item_type == kStepGoto || step.item_type == kStepSkip) && !labels.count(step.id)) {
-                ADD_FAILURE() << "dialogue " << d->id << ": no label " << step.id;
-            }
-        });
-    }
+// The game's data check on the built data: every jump finds its label, every menu has a way out,
+// every actor that enters leaves along every path and is on stage when addressed, every item a
+// script names exists, and every value a script gives a quest flag has a status.
+TEST(DialogueDataCheck, JumpsMenusActorsItemsAndQuestsAgree) {
+    if (!FileExists(std::string(MOSSMEADOW_BUILD_DIR) + "/Data/common.xml")) GTEST_SKIP() << "game data not built";
+    DataCheck check(MOSSMEADOW_BUILD_DIR);
+    check.CheckLabels();
+    check.CheckMenus();
+    check.CheckActors();
+    check.CheckItems();
+    check.CheckQuests();
+    for (const DataProblem& problem : check.Problems()) ADD_FAILURE() << problem.Line();
 }
 
-TEST_F(DialogueDataTest, EveryMenuHasAWayOut) {
+TEST_F(DialogueDataTest, MenusShowTheirTextsAsWritten) {
     for (const auto& d : dialogue_list) {
-        ForEachStep(d->items, [&](const DialogueItem& step) {
-            if (!step.choices) return;
-            bool way_out = false;
-            for (const auto& choice : *step.choices) {
-                const bool always_shown = choice->flag.empty() && choice->name.empty() && choice->item.empty();
-                for (const auto& inner : choice->items) {
-                    if (always_shown && inner->item_type == kStepGoto && inner->flag.empty() && inner->item.empty()) {
-                        way_out = true;
-                    }
-                }
-            }
-            EXPECT_TRUE(way_out) << "dialogue " << d->id << ": menu '" << step.text
-                                 << "' has no choice that is always offered and always leaves";
-        });
         ForEachStep(d->items, [&](const DialogueItem& step) {
             if (!step.choices) return;
             // Prompts and choice texts are shown as written: tokens are not replaced there.
@@ -120,56 +97,6 @@ TEST_F(DialogueDataTest, EveryMenuHasAWayOut) {
             EXPECT_EQ(choice.text.find('|'), std::string::npos) << "choices are single lines: " << choice.text;
         });
     }
-}
-
-TEST_F(DialogueDataTest, EveryActorThatEntersLeaves) {
-    for (const auto& d : dialogue_list) {
-        std::set<int> entered, exited;
-        ForEachStep(d->items, [&](const DialogueItem& step) {
-            if (step.item_type == kStepEnter) {
-                entered.insert(step.id);
-                EXPECT_NE(step.extra, kModeNone) << "dialogue " << d->id << ": actor " << step.id << " has no mode";
-            }
-            if (step.item_type == kStepExit) exited.insert(step.id);
-        });
-        for (int id : entered) EXPECT_TRUE(exited.count(id)) << "dialogue " << d->id << ": actor " << id << " never exits";
-        // Steps that speak to an actor need one that has entered.
-        ForEachStep(d->items, [&](const DialogueItem& step) {
-            if (step.item_type == kStepText || step.item_type == kStepMove || step.item_type == kStepAddImage) {
-                EXPECT_TRUE(entered.count(step.id)) << "dialogue " << d->id << ": actor " << step.id << " is not entered";
-            }
-        });
-    }
-}
-
-// Every item a script names (gifts, notices, conditions) is in the game's item catalogue, and every
-// value a script gives a quest flag has a status in the quest catalogue.
-TEST_F(DialogueDataTest, ScriptsAgreeWithTheCatalogues) {
-    const std::string data = std::string(MOSSMEADOW_SOURCE_DIR) + "/data/";
-    ASSERT_EQ(ItemList::Load(data + "items.xml"), 1);
-    ASSERT_EQ(QuestList::Load(data + "quests.xml"), 1);
-    for (const auto& d : dialogue_list) {
-        auto check_item = [&](const std::string& name) {
-            if (name.empty()) return;
-            EXPECT_NE(ItemList::GetItem(name), nullptr) << "dialogue " << d->id << ": item " << name;
-        };
-        ForEachStep(d->items, [&](const DialogueItem& step) {
-            if (step.item_type == kStepItem) check_item(step.flag);
-            check_item(step.item);
-            if (step.item_type == kStepFlag && step.extra == 0 && step.value != 0 && step.flag.rfind("Quest-", 0) == 0) {
-                const Quest* quest = nullptr;
-                for (const auto& q : quests) {
-                    if (q->name == step.flag) quest = q.get();
-                }
-                ASSERT_NE(quest, nullptr) << "dialogue " << d->id << ": no quest " << step.flag;
-                EXPECT_NE(quest->GetStatus(step.value), nullptr)
-                    << "dialogue " << d->id << ": " << step.flag << " has no status " << step.value;
-            }
-        });
-        ForEachChoice(d->items, [&](const DialogueChoice& choice) { check_item(choice.item); });
-    }
-    QuestList::Destroy();
-    ItemList::Destroy();
 }
 
 // Which choice of an open menu to take (an index into its visible choices).
