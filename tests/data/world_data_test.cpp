@@ -9,10 +9,12 @@
 #include <string>
 
 #include "data_check.h"
+#include "dialogue.h"
 #include "dialogue_list.h"
 #include "image_decode.h"
 #include "item.h"
 #include "location.h"
+#include "location_event.h"
 #include "system.h"
 #include "xml.h"
 
@@ -152,4 +154,41 @@ TEST_F(WorldData, TheRanchKeepsItsHotspotsClearAndTellsOfEveryRepair) {
     ASSERT_TRUE(square);
     EXPECT_TRUE(std::any_of(square->hotspots.begin(), square->hotspots.end(),
                             [](const LocationHotspot& h) { return h.location == 3; }));
+}
+
+TEST_F(WorldData, TheMountainPathGlidesUpToItsGateOnTheFirstVisit) {
+    // Coming up from the square, the path opens at its foot and the gate of the hall sits at the
+    // very top edge. The first visit's dialogue ends with the view gliding up to the gate, so a
+    // newcomer sees where to go.
+    const Location* path = LocationList::GetLocation(9);
+    ASSERT_NE(path, nullptr);
+    const std::map<int, std::string> paths = ManifestPaths();
+    Pixmap bg;
+    if (!DecodeImageFile(std::string(MOSSMEADOW_BUILD_DIR) + "/" + paths.at(path->bg), &bg)) {
+        GTEST_SKIP() << "game data not built";
+    }
+    const LocationHotspot* gate = nullptr;
+    const LocationHotspot* way_back = nullptr;
+    for (const LocationHotspot& h : path->hotspots) {
+        if (h.location == 12) gate = &h;
+        if (h.location == 2) way_back = &h;
+    }
+    ASSERT_TRUE(gate && way_back);
+    const int entry_y = ClampScroll(static_cast<float>(bg.height / 2 - way_back->y), bg.height, 768);
+    EXPECT_LT(gate->y - bg.height / 2 + 384 + entry_y, 120) << "the gate is in plain view: no glide needed";
+
+    const Action* first_visit = nullptr;
+    for (const auto& action : path->actions) {
+        if (action->dialogue > 0) first_visit = action.get();
+    }
+    ASSERT_NE(first_visit, nullptr);
+    Dialogue* d = DialogueList::GetDialogue(first_visit->dialogue);
+    ASSERT_NE(d, nullptr);
+    std::map<std::string, int> glide;
+    for (const auto& step : d->items) {
+        if (step->item_type == kStepFlag && step->flag.rfind("Misc-Move", 0) == 0) glide[step->flag] = step->value;
+    }
+    EXPECT_EQ(glide["Misc-MoveToX"], gate->x);
+    EXPECT_EQ(glide["Misc-MoveToY"], gate->y);
+    EXPECT_EQ(glide["Misc-MoveEnabled"], 1);
 }

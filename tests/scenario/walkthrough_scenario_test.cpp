@@ -159,7 +159,7 @@ TEST_F(WalkthroughScenario, ANewPlayerPlaysTheWholeStoryToTheCreditsAndBackToThe
 
     // --- Gathering and selling to Malcolm until the first repair is paid: the stray spiggle.
     StoryPlayer repair(2, 1);
-    repair.Go("Malcolm's Store").Use("Malcolm").Speech(3).Notice().Choose(4, 5).Speech(1);
+    repair.Opening().Go("Malcolm's Store").Use("Malcolm").Speech(3).Notice().Choose(4, 5).Speech(1);
     repair.Go("To the village square").Go("To the forest");
     for (int i = 0; i < 4; i++) repair.ForestSearch();
     repair.Go("Back to the village").Go("Malcolm's Store").Use("Malcolm").Speech(1);
@@ -181,7 +181,7 @@ TEST_F(WalkthroughScenario, ANewPlayerPlaysTheWholeStoryToTheCreditsAndBackToThe
 
     // --- The breeding lesson: food for the stray, Grandma's brush, and Zachary's verdict.
     StoryPlayer lesson(3, 2);
-    lesson.Go("Back to the village").Go("To the forest");
+    lesson.Opening().Go("Back to the village").Go("To the forest");
     for (int i = 0; i < 4; i++) lesson.ForestSearch();
     lesson.Go("Back to the village").Go("Malcolm's Store").SellGoods({{1, 3}, {0, 2}});
     lesson.Go("To the village square").Go("To the forest").ForestSearch();  // food for the stray
