@@ -2,7 +2,7 @@
 //
 //   wait N              run N frames           move X Y      put the mouse at (X, Y)
 //   down | up           the left button        click X Y     move, press 2 frames, release, 2 frames
-//   wheel N             turn the wheel         key escape down|up
+//   wheel N             turn the wheel         key escape|f11|alt+enter down|up
 //   type TEXT           typed characters; \n is Enter, \b is Backspace
 //   screenshot PATH     write the current frame as a PNG
 //   quit                end the program as the window's close button would
@@ -13,7 +13,7 @@
 #include <vector>
 
 struct ScriptCommand {
-    enum Kind { Wait, Move, Down, Up, Wheel, EscapeDown, EscapeUp, Type, Screenshot, Quit };
+    enum Kind { Wait, Move, Down, Up, Wheel, EscapeDown, EscapeUp, WindowKeyDown, WindowKeyUp, Type, Screenshot, Quit };
     Kind kind = Wait;
     int a = 0, b = 0;
     std::string text;
