@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix, checks that every installed desktop file is in place and
 # valid, then runs the installed game headless from an unrelated folder (so it must find its data
-# through ../share/mossmeadow) and compares its title screen with the build folder's game.
-# Arguments: -DBUILD=<build folder> -DWORK=<scratch folder> -DGAME=<built program> -DID=<desktop id>
+# through ../share/mossmeadow) up to the title.
+# Arguments: -DBUILD=<build folder> -DWORK=<scratch folder> -DID=<desktop id>
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/elsewhere)
 set(PREFIX ${WORK}/prefix)
@@ -30,27 +30,18 @@ if(EXISTS ${PREFIX}/share/mossmeadow/Data/.generated)
 endif()
 
 run(desktop-file-validate ${PREFIX}/share/applications/${ID}.desktop)
-run(appstreamcli validate --no-net ${PREFIX}/share/metainfo/${ID}.metainfo.xml)
+run(appstreamcli validate-tree --no-net ${PREFIX})
 
-# Both games start from the same empty user folder state, click the two splash pictures away and
-# stop at the title, where a new player's name is asked for.
-file(WRITE ${WORK}/title.txt "wait 10\nclick 20 20\nwait 90\nclick 20 20\nwait 600\n")
-foreach(which installed built)
-  if(which STREQUAL installed)
-    set(program ${PREFIX}/bin/mossmeadow)
-  else()
-    set(program ${GAME})
-  endif()
-  run(${program} --headless --fixed-dt 1 --seed 7 --user-dir ${WORK}/user-${which} --script ${WORK}/title.txt
-      --screenshot ${WORK}/${which}.png)
-endforeach()
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/installed.png ${WORK}/built.png
-                RESULT_VARIABLE differ)
-if(NOT differ EQUAL 0)
-  message(FATAL_ERROR "the installed game draws another title than the built one: ${WORK}/installed.png")
+# From an empty user folder the installed game clicks the two splash pictures away, reaches the
+# title, where a dialog asks a new player for a name, and creates that player.
+file(WRITE ${WORK}/title.txt
+     "wait 10\nclick 20 20\nwait 90\nclick 20 20\nwait 900\nscreenshot ${WORK}/title.png\ntype Ann\\n\nwait 60\nquit\n")
+run(${PREFIX}/bin/mossmeadow --headless --fixed-dt 1 --seed 7 --user-dir ${WORK}/user --script ${WORK}/title.txt)
+if(NOT EXISTS ${WORK}/user/Profiles/Ann.sav)
+  message(FATAL_ERROR "the installed game did not create the player at the title: ${WORK}")
 endif()
-file(SIZE ${WORK}/installed.png size)
+file(SIZE ${WORK}/title.png size)
 if(size LESS 100000)
-  message(FATAL_ERROR "the title screen is nearly empty (${size} bytes): ${WORK}/installed.png")
+  message(FATAL_ERROR "the title screen is nearly empty (${size} bytes): ${WORK}/title.png")
 endif()
 file(REMOVE_RECURSE ${WORK})

@@ -42,10 +42,12 @@ public:
             _exit(127);
         }
         close(fds[1]);
-        char buffer[32] = {};
-        const ssize_t n = read(fds[0], buffer, sizeof(buffer) - 1);
+        // The number ends with a line feed; Xvfb gives up if the pipe closes before it is written.
+        std::string number;
+        char c = 0;
+        while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
         close(fds[0]);
-        if (n > 0) display_ = ":" + std::string(buffer, static_cast<size_t>(n - (buffer[n - 1] == '\n')));
+        if (c == '\n' && !number.empty()) display_ = ":" + number;
     }
     ~VirtualDisplay() {
         if (pid_ > 0) {
