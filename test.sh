@@ -15,5 +15,5 @@ scripts/setup.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOSSMEADOW_WERROR=ON 
   -DMOSSMEADOW_TESTS=ON
 # The scenario tests play the whole game for thousands of frames: the normal build runs them, the
 # sanitized build runs every other test.
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j "$jobs" -E "Scenario|AssetgenDeterminism"

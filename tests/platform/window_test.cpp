@@ -104,6 +104,7 @@ TEST(FullScreen, StartsAtTheDesktopSizeWithSideBars) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     setenv("DISPLAY", display.Name().c_str(), 1);
     setenv("SDL_VIDEODRIVER", "x11", 1);
+    setenv("SDL_RENDER_DRIVER", "software", 1);  // no OpenGL needed to learn the sizes
     fullscreen = 1;
     desktop_mode = 0;
     virtual_mode = 0;
@@ -120,6 +121,7 @@ TEST(FullScreen, StartsAtTheDesktopSizeWithSideBars) {
     CloseGraphics();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     setenv("SDL_VIDEODRIVER", "dummy", 1);
+    unsetenv("SDL_RENDER_DRIVER");
     fullscreen = 0;
     desktop_mode = 0;
 }
