@@ -6,7 +6,9 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libsdl2-dev libpng-dev libjpeg62-turbo-dev libfreetype-dev
   libogg-dev libvorbis-dev libcairo2-dev googletest libgtest-dev
-  fonts-comic-neue fonts-quicksand fonts-comfortaa fonts-cabinsketch fonts-dejavu-core)
+  libfontconfig-dev libebur128-dev
+  fonts-comic-neue fonts-quicksand fonts-comfortaa fonts-cabinsketch fonts-dejavu-core
+  desktop-file-utils appstream xvfb)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -93,10 +93,16 @@ bool InputScript::Parse(const std::string& source, std::string* error) {
             c.kind = verb == "down" ? ScriptCommand::Down : ScriptCommand::Up;
             commands_.push_back(c);
         } else if (verb == "key") {
-            if (!(words >> w1 >> w2) || w1 != "escape" || (w2 != "down" && w2 != "up")) {
-                return fail("expected key escape down|up");
+            if (!(words >> w1 >> w2) || (w1 != "escape" && w1 != "f11" && w1 != "alt+enter") ||
+                (w2 != "down" && w2 != "up")) {
+                return fail("expected key escape|f11|alt+enter down|up");
             }
-            c.kind = w2 == "down" ? ScriptCommand::EscapeDown : ScriptCommand::EscapeUp;
+            if (w1 == "escape") {
+                c.kind = w2 == "down" ? ScriptCommand::EscapeDown : ScriptCommand::EscapeUp;
+            } else {
+                c.kind = w2 == "down" ? ScriptCommand::WindowKeyDown : ScriptCommand::WindowKeyUp;
+                c.text = w1;
+            }
             commands_.push_back(c);
         } else if (verb == "type" || verb == "screenshot") {
             const size_t start = line.find(verb) + verb.size();
@@ -159,6 +165,8 @@ bool InputScript::Advance(bool (*take_screenshot)(const std::string& path)) {
             case ScriptCommand::Wheel: InjectWheel(c.a); break;
             case ScriptCommand::EscapeDown: InjectEscape(true); break;
             case ScriptCommand::EscapeUp: InjectEscape(false); break;
+            case ScriptCommand::WindowKeyDown: InjectWindowKey(c.text, true); break;
+            case ScriptCommand::WindowKeyUp: InjectWindowKey(c.text, false); break;
             case ScriptCommand::Type: InjectChars(c.text); break;
             case ScriptCommand::Screenshot:
                 if (take_screenshot) take_screenshot(c.text);

@@ -4,7 +4,7 @@
 //   down | up           the left button        click X Y     a player's click: move there, rest a
 //                                                            frame, press 2 frames, release, 2 frames
 //   step D              from now on every frame advances D time units (at most 20; 0: back to normal)
-//   wheel N             turn the wheel         key escape down|up
+//   wheel N             turn the wheel         key escape|f11|alt+enter down|up
 //   type TEXT           typed characters; \n is Enter, \b is Backspace
 //   screenshot PATH     write the current frame as a PNG
 //   quit                end the program as the window's close button would
@@ -15,7 +15,7 @@
 #include <vector>
 
 struct ScriptCommand {
-    enum Kind { Wait, Move, Down, Up, Wheel, EscapeDown, EscapeUp, Type, Screenshot, Quit, Step };
+    enum Kind { Wait, Move, Down, Up, Wheel, EscapeDown, EscapeUp, WindowKeyDown, WindowKeyUp, Type, Screenshot, Quit, Step };
     Kind kind = Wait;
     int a = 0, b = 0;
     float step = 0;  // Step: the time step, 0 for the normal one

@@ -26,6 +26,8 @@
 extern std::vector<std::string> command_line_args;
 
 namespace {
+// The name of our desktop entry, icons and AppStream data.
+constexpr const char* kDesktopId = "org.mossmeadow.Mossmeadow";
 LaunchOptions launch;
 InputScript script;
 
@@ -65,7 +67,8 @@ void CreateDirs(const std::string& path) {
 bool SetGraphicsMode(bool full) {
     int w = screen_width, h = screen_height;
     int desktop_w = 0, desktop_h = 0;
-    if (full) DesktopSize(&desktop_w, &desktop_h);
+    // The desktop's size is known only once the video subsystem runs.
+    if (full && StartVideo(launch.headless)) DesktopSize(&desktop_w, &desktop_h);
     ChooseModeSize(full, desktop_w, desktop_h, &w, &h);
     VideoOptions video;
     video.width = w;
@@ -90,7 +93,12 @@ void ResumeMusic() { AudioList::ResumeMusic(); }
 // One pass of the frame loop. Returns false when no frame ran (too early).
 bool FramePass(FrameClock* clock) {
     PollInput();
-    if (AppTerminate()) running = 0;
+    if (AppTerminate() || QuitSignalled()) running = 0;
+    if (FullScreenKeyPressed()) {
+        // Alt+Enter and F11 do what the options window's switch does (and are remembered the same way).
+        fullscreen = fullscreen ? 0 : 1;
+        graphics_reset = 1;
+    }
     if (AppSuspended()) {
         if (app_active) {
             if (current_event) current_event->Pause();
@@ -293,6 +301,10 @@ int RunGame(int argc, char** argv) {
         std::fprintf(stderr, "Bad input script: %s\n", error.c_str());
         return 2;
     }
+    CatchQuitSignals();
+    // Desktops match the window to our desktop entry by this class (X11) or app id (Wayland).
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopId, 0);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS);
 
@@ -301,13 +313,8 @@ int RunGame(int argc, char** argv) {
     pause_fade = Interpolation::Create(0);
     SeedRnd(launch.seeded ? launch.seed : ClockSeed());
 
-    // 3: folders. The data folder is the one holding Data/: beside the executable, else here.
-    if (!launch.data_dir.empty()) {
-        app_dir = launch.data_dir;
-    } else {
-        const std::string exe_dir = ExecutableDir();
-        app_dir = (!exe_dir.empty() && DirExists(exe_dir + "/Data")) ? exe_dir : ".";
-    }
+    // 3: folders. The data folder is the one holding Data/ (see FindDataFolder).
+    app_dir = launch.data_dir.empty() ? FindDataFolder(ExecutableDir()) : launch.data_dir;
     if (launch.check_data) {
         const int status = DataCheck::Main(app_dir);
         SDL_Quit();

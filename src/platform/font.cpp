@@ -1,5 +1,6 @@
 #include "font.h"
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -15,7 +16,8 @@
 namespace {
 constexpr int kFirstChar = 32;
 constexpr int kCharCount = 256 - kFirstChar;
-constexpr const char* kBuiltInFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+// The built-in font: whatever the system's font configuration gives for a plain sans-serif.
+constexpr const char* kBuiltInFontPattern = "sans-serif:style=Regular";
 constexpr int kBuiltInFontSize = 13;
 
 FT_Library Library() {
@@ -45,6 +47,29 @@ struct TFont {
     std::array<Glyph, kCharCount> glyphs;
     Image atlas;
 };
+
+std::string FindFontFile(const std::string& pattern) {
+    // A configuration of our own, destroyed afterwards, so nothing of fontconfig stays allocated.
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) return "";
+    std::string path;
+    FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str()));
+    if (wanted) {
+        FcPatternAddBool(wanted, FC_SCALABLE, FcTrue);
+        FcConfigSubstitute(config, wanted, FcMatchPattern);
+        FcDefaultSubstitute(wanted);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(config, wanted, &result);
+        FcChar8* file = nullptr;
+        if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+            path = reinterpret_cast<const char*>(file);
+        }
+        if (match) FcPatternDestroy(match);
+        FcPatternDestroy(wanted);
+    }
+    FcConfigDestroy(config);
+    return path;
+}
 
 Font LoadImageFont(const std::string& path, int size, int style) {
     (void)style;
@@ -114,7 +139,7 @@ Font LoadImageFont(const std::string& path, int size, int style) {
 
 namespace {
 const Font& BuiltInFont() {
-    static Font font = LoadImageFont(kBuiltInFontPath, kBuiltInFontSize);
+    static Font font = LoadImageFont(FindFontFile(kBuiltInFontPattern), kBuiltInFontSize);
     return font;
 }
 

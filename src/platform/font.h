@@ -11,6 +11,9 @@ using Font = std::shared_ptr<TFont>;
 // Loads a TrueType font at a pixel size; null when the file does not load. `style` is kept for the
 // callers' sake (bold/italic come from the font file itself).
 Font LoadImageFont(const std::string& path, int size, int style = 0);
+// The font file the system's font configuration picks for a fontconfig pattern ("sans-serif",
+// "DejaVu Sans:bold"); "" when none. The built-in font is found this way.
+std::string FindFontFile(const std::string& pattern);
 // Makes a font current; null selects the built-in font.
 void SetImageFont(const Font& font);
 Font GetImageFont();

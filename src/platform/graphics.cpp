@@ -379,6 +379,11 @@ bool GraphicsOpen() { return sdl_renderer != nullptr; }
 bool GraphicsHeadless() { return headless; }
 SDL_Renderer* PlatformRenderer() { return sdl_renderer; }
 
+bool StartVideo(bool headless_video) {
+    if (headless_video) SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    return SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
 void DesktopSize(int* w, int* h) {
     SDL_DisplayMode mode;
     if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetDesktopDisplayMode(0, &mode) == 0) {

@@ -104,7 +104,10 @@ bool OpenGraphics(const VideoOptions& options);
 void CloseGraphics();
 bool GraphicsOpen();
 bool GraphicsHeadless();
-void DesktopSize(int* w, int* h);
+// Starts SDL's video subsystem (the dummy driver when headless); the desktop's size is known only
+// after this. OpenGraphics starts it too.
+bool StartVideo(bool headless_video);
+void DesktopSize(int* w, int* h);  // 1024 x 768 while video has not started
 void WindowSize(int* w, int* h);  // the window's current size in pixels
 void SetWindowIcon(const std::string& path);
 // Shows the virtual screen letterboxed in the window.

@@ -13,6 +13,7 @@ struct InputState {
     bool suspended = false;
     bool terminate = false;
     bool resized = false;
+    bool full_screen_key = false;
     std::deque<int> chars;
 };
 InputState hardware;
@@ -26,6 +27,11 @@ void TakeScript() { scripted = true; }
 
 void QueueChar(int c) {
     if (text_focus) hardware.chars.push_back(c);
+}
+
+bool IsFullScreenKey(const SDL_Keysym& key) {
+    if (key.sym == SDLK_F11) return true;
+    return (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) && (key.mod & KMOD_ALT) != 0;
 }
 }  // namespace
 
@@ -52,6 +58,10 @@ void PollInput() {
                 break;
             case SDL_KEYDOWN:
             case SDL_KEYUP:
+                if (IsFullScreenKey(event.key.keysym)) {
+                    if (event.type == SDL_KEYDOWN && !event.key.repeat) hardware.full_screen_key = true;
+                    break;
+                }
                 if (scripted) break;
                 if (event.key.keysym.sym == SDLK_ESCAPE) hardware.escape = event.type == SDL_KEYDOWN;
                 if (event.type == SDL_KEYDOWN) {
@@ -138,6 +148,12 @@ bool WindowResized() {
     return r;
 }
 
+bool FullScreenKeyPressed() {
+    const bool pressed = hardware.full_screen_key;
+    hardware.full_screen_key = false;
+    return pressed;
+}
+
 void InjectMouseMove(int window_x, int window_y) {
     TakeScript();
     hardware.mouse_x = window_x;
@@ -163,4 +179,21 @@ void InjectTerminate() { hardware.terminate = true; }
 void InjectSuspended(bool suspended) {
     TakeScript();
     script_suspended = suspended;
+}
+
+bool InjectWindowKey(const std::string& name, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    if (name == "f11") {
+        event.key.keysym.sym = SDLK_F11;
+        event.key.keysym.scancode = SDL_SCANCODE_F11;
+    } else if (name == "alt+enter") {
+        event.key.keysym.sym = SDLK_RETURN;
+        event.key.keysym.scancode = SDL_SCANCODE_RETURN;
+        event.key.keysym.mod = KMOD_LALT;
+    } else {
+        return false;
+    }
+    return SDL_WasInit(SDL_INIT_VIDEO) && SDL_PushEvent(&event) == 1;
 }

@@ -24,6 +24,9 @@ int AppSuspended();  // focus lost or minimised
 int AppTerminate();  // a close was requested; reading clears it
 // True once when the window changed size since the last call.
 bool WindowResized();
+// True once after Alt+Enter or F11 (switch between window and full screen). These keys belong to
+// the window: they work even while a script drives the game, and Alt+Enter types no Enter.
+bool FullScreenKeyPressed();
 
 // Scripted input: these override the hardware state from the moment they are first used.
 void InjectMouseMove(int window_x, int window_y);
@@ -33,3 +36,6 @@ void InjectEscape(bool down);
 void InjectChars(const std::string& text);
 void InjectTerminate();
 void InjectSuspended(bool suspended);
+// A window key ("f11" or "alt+enter") pushed into the window's event queue, so it takes the
+// keyboard's own path at the next PollInput. False for another name or without a window.
+bool InjectWindowKey(const std::string& name, bool down);

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +18,9 @@
 
 namespace {
 FatalHandler fatal_handler = nullptr;
+volatile sig_atomic_t quit_signalled = 0;
+
+void OnQuitSignal(int) { quit_signalled = 1; }
 }
 
 int MilliSecs() { return static_cast<int>(SDL_GetTicks()); }
@@ -137,3 +141,24 @@ std::string ExecutableDir() {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? "" : path.substr(0, slash);
 }
+
+std::string FindDataFolder(const std::string& exe_dir) {
+    if (!exe_dir.empty()) {
+        if (DirExists(exe_dir + "/Data")) return exe_dir;
+        const std::string installed = exe_dir + "/../share/mossmeadow";
+        if (DirExists(installed + "/Data")) return installed;
+    }
+    return ".";
+}
+
+void CatchQuitSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    // The handler is used once: if the shutdown itself hangs, the next Ctrl+C ends the program.
+    action.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool QuitSignalled() { return quit_signalled != 0; }

@@ -29,3 +29,12 @@ bool ReadFileBytes(const std::string& path, std::string* out);
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, bool backup = false);
 // The folder that holds the running executable, or "" when unknown.
 std::string ExecutableDir();
+// The folder holding the game's Data/: beside the executable (the build folder, an unpacked
+// archive), else the installed share/mossmeadow beside its bin/, else the working directory ".".
+std::string FindDataFolder(const std::string& exe_dir);
+
+// SIGINT and SIGTERM (Ctrl+C, a desktop logging out) ask the game to end as the window's close
+// button does, so the profile and options are saved. A second signal ends the program at once.
+void CatchQuitSignals();
+// True once a quit signal has arrived.
+bool QuitSignalled();

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../../tools/assetgen/audio/loudness.h"
 #include "../../tools/assetgen/sound_names.h"
 
 namespace {
@@ -249,6 +250,37 @@ TEST(AudioAssets, MusicDecodesWithFittingLengthAndLevel) {
         }
     }
     EXPECT_LT(total_bytes, 20.0 * 1024 * 1024);
+}
+
+// Music and sounds are level with each other: every tune at one loudness and every effect at another
+// (EBU R128, as a player hears the files), each family within 1.5 LU.
+TEST(AudioAssets, TunesAndEffectsEachShareOneLoudness) {
+    if (!DataGenerated()) GTEST_SKIP() << "Data/ has not been generated in " << MOSSMEADOW_BUILD_DIR;
+    auto measure = [](const char* path) {
+        DecodedAudio audio;
+        EXPECT_TRUE(Decode(InBuild(path), audio)) << path;
+        if (audio.samples.empty()) return -HUGE_VAL;
+        return IntegratedLoudness(audio.samples[0], audio.channels == 2 ? audio.samples[1] : std::vector<float>());
+    };
+    struct Family {
+        const char* name;
+        double target;
+        std::vector<const char*> paths;
+    };
+    Family tunes{"tunes", kMusicLoudness, {}}, effects{"effects", kEffectLoudness, {}};
+    for (const MusicFileName& m : kMusicFiles) tunes.paths.push_back(m.path);
+    for (const SoundFileName& s : kSoundFiles) effects.paths.push_back(s.path);
+    for (const Family& family : {tunes, effects}) {
+        SCOPED_TRACE(family.name);
+        double low = HUGE_VAL, high = -HUGE_VAL;
+        for (const char* path : family.paths) {
+            const double lufs = measure(path);
+            EXPECT_NEAR(lufs, family.target, 1.0) << path;
+            low = std::min(low, lufs);
+            high = std::max(high, lufs);
+        }
+        EXPECT_LE(high - low, 1.5) << "from " << low << " to " << high << " LUFS";
+    }
 }
 
 TEST(AudioAssets, LoopingFilesJoinTheirStartWithoutAJump) {

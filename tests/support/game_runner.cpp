@@ -36,9 +36,7 @@ GameRunner::GameRunner(const std::string& name) {
     user_dir_ = dir_ + "/user";
 }
 
-GameRun GameRunner::Run(const std::string& script, const std::vector<std::string>& extra_args, int seed) {
-    GameRun run;
-    run.user_dir = user_dir_;
+std::string GameRunner::Command(const std::string& script, const std::vector<std::string>& extra_args, int seed) {
     const std::string script_path = dir_ + "/script.txt";
     {
         std::ofstream out(script_path, std::ios::binary);
@@ -48,7 +46,13 @@ GameRun GameRunner::Run(const std::string& script, const std::vector<std::string
                       " --user-dir " + Quote(user_dir_) + " --data-dir " + Quote(MOSSMEADOW_BUILD_DIR);
     if (!script.empty()) cmd += " --script " + Quote(script_path);
     for (const std::string& arg : extra_args) cmd += " " + Quote(arg);
-    cmd += " 2>&1";
+    return cmd;
+}
+
+GameRun GameRunner::Run(const std::string& script, const std::vector<std::string>& extra_args, int seed) {
+    GameRun run;
+    run.user_dir = user_dir_;
+    const std::string cmd = Command(script, extra_args, seed) + " 2>&1";
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return run;
     std::array<char, 4096> buffer;
@@ -57,6 +61,23 @@ GameRun GameRunner::Run(const std::string& script, const std::vector<std::string
     const int status = pclose(pipe);
     run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+pid_t GameRunner::Start(const std::string& script, const std::vector<std::string>& extra_args, int seed) {
+    // "exec" makes the game the child itself, so signals sent to the pid reach it.
+    const std::string cmd = "exec " + Command(script, extra_args, seed) + " >" + Quote(dir_ + "/output.txt") + " 2>&1";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl("/bin/sh", "sh", "-c", cmd.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
+int GameRunner::Finish(pid_t pid) {
+    int status = 0;
+    if (pid <= 0 || waitpid(pid, &status, 0) != pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string GameRunner::ReadUserFile(const std::string& relative) const {

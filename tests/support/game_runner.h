@@ -2,6 +2,8 @@
 // time step and seed; gives back the exit status and lets tests read what the game wrote.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -17,6 +19,10 @@ public:
     explicit GameRunner(const std::string& name);
     // Runs the game with the script text (may be empty) and extra arguments.
     GameRun Run(const std::string& script, const std::vector<std::string>& extra_args = {}, int seed = 1);
+    // Starts the game the same way without waiting for it (its output goes to output.txt beside the
+    // user folder); Finish waits for it and gives its exit status, or -1 when a signal ended it.
+    pid_t Start(const std::string& script, const std::vector<std::string>& extra_args = {}, int seed = 1);
+    static int Finish(pid_t pid);
     const std::string& UserDir() const { return user_dir_; }
     std::string ReadUserFile(const std::string& relative) const;
     bool UserFileExists(const std::string& relative) const;
@@ -24,6 +30,7 @@ public:
     static bool DataAvailable();
 
 private:
+    std::string Command(const std::string& script, const std::vector<std::string>& extra_args, int seed);
     std::string user_dir_;
     std::string dir_;
 };

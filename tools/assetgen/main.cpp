@@ -1,5 +1,6 @@
 // assetgen DATA_DIR                      writes every picture, sound and tune into DATA_DIR
 // assetgen --contact-sheet DATA_DIR OUT  draws every registered picture with its id, for review
+// assetgen --icons OUT_DIR                 writes the desktop icons (hicolor theme layout)
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -9,6 +10,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include "assetgen.h"
+#include "painters.h"
 
 namespace {
 
@@ -27,8 +29,14 @@ int main(int argc, char** argv) {
         ReleaseFontCaches();
         return ok ? 0 : 1;
     }
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) {
+        bool ok = PaintDesktopIcons(argv[2], "org.mossmeadow.Mossmeadow");
+        ReleaseFontCaches();
+        return ok ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen DATA_DIR | assetgen --contact-sheet DATA_DIR OUT_DIR\n");
+        std::fprintf(stderr, "usage: assetgen DATA_DIR | assetgen --contact-sheet DATA_DIR OUT_DIR | "
+                             "assetgen --icons OUT_DIR\n");
         return 2;
     }
     // Pictures and sounds write disjoint files: paint and synthesise side by side on two cores.

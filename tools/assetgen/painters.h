@@ -2,6 +2,8 @@
 // have their own headers). Each writes its files through `out` and returns out.ok() afterwards.
 #pragma once
 
+#include <string>
+
 #include "paint/kit.h"
 
 // Pointer, particles, arrows, frame pictures, window panels, buttons, corner icons, markers,
@@ -9,6 +11,9 @@
 bool PaintInterface(Output& out);
 // Title scene pictures, clouds, splash pictures, logos, loading screen, ending, window icon.
 bool PaintTitle(Output& out);
+// The desktop icons (the window icon's emblem): OUT_DIR/hicolor/NxN/apps/NAME.png at the usual
+// sizes and OUT_DIR/hicolor/scalable/apps/NAME.svg.
+bool PaintDesktopIcons(const std::string& out_dir, const std::string& name);
 // The ranch: background, fences, pen extensions, repair states, slot frames, pregnancy clock.
 bool PaintRanch(Output& out);
 // Mini-game pictures: apple tree, berry bush, forest, lens, fish, junk, gauge, leaves, charge bar.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "assetgen.h"
+#include "loudness.h"
 #include "music_tracks.h"
 #include "ogg_writer.h"
 #include "sound_effects.h"
@@ -20,17 +21,24 @@ namespace {
 constexpr float kEffectQuality = 0.4f;
 constexpr float kMusicQuality = 0.3f;
 
-// Brings a rendered tune to a common loudness (RMS), never letting its peak pass `max_peak`.
-void MasterLevel(Samples& left, Samples& right, float target_rms, float max_peak) {
-    double sum = 0.0;
-    for (size_t i = 0; i < left.size(); ++i) sum += 0.5 * (left[i] * left[i] + right[i] * right[i]);
-    double rms = left.empty() ? 0.0 : std::sqrt(sum / left.size());
-    if (rms <= 0.0) return;
-    float gain = static_cast<float>(target_rms / rms);
-    float peak = std::max(PeakOf(left), PeakOf(right)) * gain;
-    if (peak > max_peak) gain *= max_peak / peak;
-    Scale(left, gain);
-    Scale(right, gain);
+// Loudness before and after levelling, for the summary line.
+struct LoudnessRange {
+    double low = HUGE_VAL, high = -HUGE_VAL;
+    void Add(double lufs) {
+        low = std::min(low, lufs);
+        high = std::max(high, lufs);
+    }
+};
+
+// Brings a sound or tune to its loudness target; says so when its peak does not leave room for it.
+void Level(const std::string& path, Samples& left, Samples& right, double target, float max_peak,
+           LoudnessRange* before) {
+    double measured = 0.0;
+    if (!LevelLoudness(left, right, target, max_peak, &measured)) {
+        std::fprintf(stderr, "assetgen: %s (%.1f LUFS) cannot reach %.1f LUFS below a peak of %.2f\n", path.c_str(),
+                     measured, target, max_peak);
+    }
+    before->Add(measured);
 }
 
 // Processor time of the calling thread (the picture half may be running on another thread at the
@@ -70,12 +78,15 @@ bool GenerateAudio(const std::string& data_dir) {
     // Paths in the name tables start with "Data/"; the files go into data_dir.
     auto target = [&data_dir](const std::string& path) { return data_dir + "/" + path.substr(path.find('/') + 1); };
 
+    LoudnessRange effects_before, tunes_before;
     for (const SoundFileName& sound : kSoundFiles) {
         Samples samples = SynthesizeSoundEffect(sound.id);
         if (samples.empty()) {
             std::fprintf(stderr, "Error: no sound synthesised for id %d\n", sound.id);
             return false;
         }
+        Samples no_right;
+        Level(sound.path, samples, no_right, kEffectLoudness, 0.9f, &effects_before);
         if (!WriteOggVorbis(target(sound.path), samples, {}, kEffectQuality, SerialFor(sound.path))) return false;
     }
     // Tunes are rendered here while the previous one is encoded on a second thread: the two halves
@@ -106,7 +117,7 @@ bool GenerateAudio(const std::string& data_dir) {
         auto left = std::make_shared<Samples>();
         auto right = std::make_shared<Samples>();
         found->song.Render(*left, *right);
-        MasterLevel(*left, *right, 0.12f, 0.85f);
+        Level(music.path, *left, *right, kMusicLoudness, 0.85f, &tunes_before);
         if (!finish_encoding()) return false;
         std::string path = target(music.path);
         int serial = SerialFor(music.path);
@@ -121,5 +132,8 @@ bool GenerateAudio(const std::string& data_dir) {
     double cpu_seconds = ThreadSeconds() - thread_started + encode_seconds;
     std::printf("Audio: %zu sounds and %zu tunes in %.1f s (%.1f s of processor time)\n", std::size(kSoundFiles),
                 std::size(kMusicFiles), seconds, cpu_seconds);
+    std::printf("Loudness: effects %.1f LUFS (synthesised at %.1f..%.1f), tunes %.1f LUFS (%.1f..%.1f)\n",
+                kEffectLoudness, effects_before.low, effects_before.high, kMusicLoudness, tunes_before.low,
+                tunes_before.high);
     return true;
 }

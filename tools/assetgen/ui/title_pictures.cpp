@@ -1,6 +1,10 @@
 // Title scene and start-up pictures: the clearing, logo, framing trees, title button sheet, cloud
 // layers, splash pictures, small logos, loading screen, ending background and window icon.
+#include <cairo-svg.h>
+
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "painters.h"
@@ -505,4 +509,38 @@ bool PaintTitle(Output& out) {
     PaintEnding(out);
     PaintIcon(out);
     return out.ok();
+}
+
+bool PaintDesktopIcons(const std::string& out_dir, const std::string& name) {
+    namespace fs = std::filesystem;
+    // The emblem of the window icon at each size desktops look for, with outlines that stay about a
+    // pixel wide at the small sizes, and once as a scalable picture.
+    const int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+    bool ok = true;
+    for (int size : kSizes) {
+        const std::string dir = out_dir + "/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+        Canvas c(size, size);
+        const double s = size / 64.0;
+        Emblem(c.cr(), size / 2.0, size / 2.0, 29 * s, std::max(1.0, 2.5 * s));
+        if (ec || !WritePng(c, dir + "/" + name + ".png")) {
+            std::fprintf(stderr, "assetgen: cannot write the %dx%d icon into %s\n", size, size, dir.c_str());
+            ok = false;
+        }
+    }
+    const std::string scalable = out_dir + "/hicolor/scalable/apps";
+    std::error_code ec;
+    fs::create_directories(scalable, ec);
+    cairo_surface_t* svg = cairo_svg_surface_create((scalable + "/" + name + ".svg").c_str(), 64, 64);
+    cairo_t* cr = cairo_create(svg);
+    Emblem(cr, 32, 32, 29, 2.5);
+    cairo_destroy(cr);
+    cairo_surface_finish(svg);
+    if (ec || cairo_surface_status(svg) != CAIRO_STATUS_SUCCESS) {
+        std::fprintf(stderr, "assetgen: cannot write the scalable icon into %s\n", scalable.c_str());
+        ok = false;
+    }
+    cairo_surface_destroy(svg);
+    return ok;
 }
