@@ -71,12 +71,9 @@ void SetMusicVolume(int position) {
 void ToggleFullscreen(Button* button) {
     if (!button) return;
     button->Activate(0);  // the check stays clickable
-    if (button->image == 0) {
-        button->image = kCheckImage;
-        fullscreen = 1;
-    } else {
-        button->image = 0;
-        fullscreen = 0;
-    }
+    // The setting itself decides, not the box's picture: Alt+Enter or F11 may have switched it
+    // while the window was open.
+    fullscreen = fullscreen ? 0 : 1;
+    button->image = fullscreen ? kCheckImage : 0;
     graphics_reset = 1;
 }

@@ -109,6 +109,12 @@ TEST_F(OptionsWindowTest, CheckShowsTheFullScreenSettingAndTogglesIt) {
     EXPECT_EQ(fullscreen, 0);
     EXPECT_EQ(check->image, 0);
     EXPECT_EQ(graphics_reset, 1);
+    // F11 switched to full screen while the window stayed open: the next click goes back to a
+    // window, whatever the box still shows.
+    fullscreen = 1;
+    ToggleFullscreen(check);
+    EXPECT_EQ(fullscreen, 0);
+    EXPECT_EQ(check->image, 0);
 }
 
 TEST_F(OptionsWindowTest, ExitCallsTheOwnersCallback) {

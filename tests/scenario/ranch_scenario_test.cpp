@@ -97,7 +97,7 @@ TEST(RanchScenario, TheFirstRepairBringsTheNextChapterAndAStraySpiggle) {
                                "screenshot " + shots + "broken.png\n" +
                                ClickAt(552, 450) + "wait 250\n" +                    // "Repair" for $200
                                "click 500 500\nwait 700\n" +                          // the chapter's intro
-                               AdvanceSpeech(8) + "wait 100\n" +                     // the stray spiggle's scene
+                               AdvanceSpeech(11) + "wait 100\n" +                    // the stray spiggle and Grandma's brush
                                "screenshot " + shots + "mended.png\nquit\n";
     const GameRun run = runner.Run(script);
     ASSERT_EQ(run.exit_status, 0) << run.output;
@@ -105,7 +105,8 @@ TEST(RanchScenario, TheFirstRepairBringsTheNextChapterAndAStraySpiggle) {
     ASSERT_TRUE(xmlNode::LoadString(text)) << run.output;
     for (const char* line : {"<flag name=\"Money\" value=\"30\"/>", "<flag name=\"Farm-Upgrade\" value=\"1\"/>",
                              "<flag name=\"Quest-Repair\" value=\"2\"/>", "<flag name=\"The Ranch Reborn\" value=\"1\"/>",
-                             "<flag name=\"Tips-Ranch\" value=\"1\"/>", "<flag name=\"Misc-Animal2000\" value=\"1\"/>"}) {
+                             "<flag name=\"Tips-Ranch\" value=\"1\"/>", "<flag name=\"Misc-Animal2000\" value=\"1\"/>",
+                             "<item name=\"Grooming brush\" number=\"1\"/>"}) {
         EXPECT_TRUE(SaveHas(text, line)) << line << "\n" << text;
     }
     // The dialogue ran to its end: its flags are cleared and the save was written after it.

@@ -210,11 +210,11 @@ TEST_F(WalkthroughScenario, ANewPlayerPlaysTheWholeStoryToTheCreditsAndBackToThe
         visit.Click(660, 303, 20).Choose(4, 5).Speech(1);  // the first offer, goodbye
         return visit;
     };
-    save = PlayUntil("a bunny from Zachary", zachary_shop, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+    save = PlayUntil("a bunny from Zachary", zachary_shop, {4, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12},
                      [](const SavedGame& s) { return Find(s, IsBunny) != nullptr; });
     ASSERT_FALSE(HasFailure());
     const int first_gender = Find(save, IsBunny)->male;
-    save = PlayUntil("a bunny of the other gender", zachary_shop, {10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16},
+    save = PlayUntil("a bunny of the other gender", zachary_shop, {4, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
                      [&](const SavedGame& s) {
                          for (const SavedAnimal& a : s.animals) {
                              if (IsBunny(a) && a.male != first_gender) return true;
