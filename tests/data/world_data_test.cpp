@@ -15,6 +15,7 @@
 #include "item.h"
 #include "location.h"
 #include "location_event.h"
+#include "manifest_paths.h"
 #include "system.h"
 #include "xml.h"
 
@@ -25,18 +26,7 @@ const std::string kData = std::string(MOSSMEADOW_SOURCE_DIR) + "/data/";
 void ThrowOnFatal(const std::string& text) { throw std::runtime_error(text); }
 
 // The manifest entry (id -> path) of every picture, for the tests that need a picture's size.
-std::map<int, std::string> ManifestPaths() {
-    std::map<int, std::string> paths;
-    for (const char* manifest : {"common.xml", "extra.xml"}) {
-        std::unique_ptr<xmlNode> root = xmlNode::Load(kData + manifest);
-        if (!root) continue;
-        for (int i = 0; i < root->ChildCount(); i++) {
-            const xmlNode* child = root->GetChild(i);
-            if (child->Name == "image") paths[child->AttributeInt("id")] = child->AttributeString("path");
-        }
-    }
-    return paths;
-}
+std::map<int, std::string> ManifestPaths() { return ManifestPicturePaths(kData); }
 
 class WorldData : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 
 #include "image_decode.h"
 #include "location.h"
+#include "manifest_paths.h"
 #include "system.h"
 #include "xml.h"
 
@@ -23,14 +24,7 @@ struct World {
     World() {
         SetFatalHandler(ThrowOnFatal);
         if (LocationList::Load(kBuilt + "locations.xml") != 1) throw std::runtime_error("no locations.xml");
-        for (const char* manifest : {"common.xml", "extra.xml"}) {
-            std::unique_ptr<xmlNode> root = xmlNode::Load(kBuilt + manifest);
-            if (!root) continue;
-            for (int i = 0; i < root->ChildCount(); i++) {
-                const xmlNode* child = root->GetChild(i);
-                if (child->Name == "image") paths[child->AttributeInt("id")] = child->AttributeString("path");
-            }
-        }
+        paths = ManifestPicturePaths(kBuilt);
     }
     // The background's size, or the screen's for a place without one.
     void Size(int location, int* w, int* h) {
