@@ -25,8 +25,15 @@ std::vector<Image> CutTiles(const Pixmap& pixmap, int split) {
     std::vector<Image> tiles;
     const int cols = pixmap.width / split;
     const int rows = pixmap.height / split;
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j < cols; ++j) tiles.push_back(ImageFromPixmap(pixmap.Window(j * split, i * split, split, split)));
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < cols; ++j) {
+            auto tile = std::make_shared<TImage>();
+            tile->width = split;
+            tile->height = split;
+            tile->frames.push_back(FrameFromPixmap(pixmap.Window(j * split, i * split, split, split)));
+            tiles.push_back(tile);
+        }
+    }
     return tiles;
 }
 
@@ -52,7 +59,7 @@ int AddContainer(std::unique_ptr<ImageContainer> c) {
 // Alpha of the pixel (px, py) of the whole registered picture; outside it counts as transparent.
 uint8_t AlphaAt(const ImageContainer& c, int px, int py) {
     if (px < 0 || py < 0) return 0;
-    const Pixmap* pixmap = nullptr;
+    const TImage* image = nullptr;
     if (c.split > 0) {
         const int cols = c.width / c.split;
         const int rows = c.height / c.split;
@@ -61,15 +68,15 @@ uint8_t AlphaAt(const ImageContainer& c, int px, int py) {
         if (tj >= cols || ti >= rows) return 0;
         const size_t index = static_cast<size_t>(ti) * cols + tj;
         if (index >= c.images.size() || !c.images[index] || c.images[index]->frames.empty()) return 0;
-        pixmap = &c.images[index]->frames[0];
+        image = c.images[index].get();
         px %= c.split;
         py %= c.split;
     } else {
         if (c.images.empty() || !c.images[0] || c.images[0]->frames.empty()) return 0;
-        pixmap = &c.images[0]->frames[0];
+        image = c.images[0].get();
     }
-    if (px >= pixmap->width || py >= pixmap->height) return 0;
-    return pixmap->rgba[(static_cast<size_t>(py) * pixmap->width + px) * 4 + 3];
+    if (px >= image->width || py >= image->height) return 0;
+    return static_cast<uint8_t>(image->frames[0].Pixel(px, py, image->width) >> 24);
 }
 
 Area MeasureVisible(const ImageContainer& c, int left, int top, int rect_w, int rect_h) {

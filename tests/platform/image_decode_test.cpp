@@ -23,7 +23,7 @@ TEST(ImageDecode, PngKeepsColoursAndMasksPureBlack) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width, 4);
     EXPECT_EQ(image->height, 2);
-    const Pixmap& p = image->frames[0];
+    const Pixmap p = ImagePixmap(image);
     EXPECT_EQ(Alpha(p, 0, 0), 0);
     EXPECT_EQ(p.ReadPixel(1, 0), 0xFF010000u);
     EXPECT_EQ(p.ReadPixel(2, 0), 0xFF336699u);
@@ -43,7 +43,7 @@ TEST(ImageDecode, JpegDecodesOpaqueAndMasksBlack) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width, 32);
     EXPECT_EQ(image->height, 16);
-    const Pixmap& p = image->frames[0];
+    const Pixmap p = ImagePixmap(image);
     EXPECT_EQ(Alpha(p, 2, 2), 0);  // the black half is mask
     const uint32_t c = p.ReadPixel(26, 8);
     EXPECT_EQ(c >> 24, 255u);
@@ -94,7 +94,7 @@ TEST(ImageDecode, FramesAreCutRowByRow) {
     ASSERT_EQ(frames->frames.size(), 5u);
     EXPECT_EQ(frames->width, 4);
     EXPECT_EQ(frames->height, 4);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(frames->frames[k].ReadPixel(1, 1), 0xFF102030u + static_cast<uint32_t>(k)) << k;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(ReadImagePixel(frames, k, 1, 1), 0xFF102030u + static_cast<uint32_t>(k)) << k;
     EXPECT_FALSE(LoadImageFrames(dir.File("sheet.png"), 0, 4, 5));
     EXPECT_FALSE(LoadImageFrames(dir.File("sheet.png"), 13, 4, 1));  // frames wider than the picture
 }

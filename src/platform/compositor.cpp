@@ -1,0 +1,568 @@
+#include "compositor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "graphics_internal.h"
+
+namespace {
+
+constexpr int kStride = kVirtualWidth * 4;
+
+pixman_color_t Colour16(int r, int g, int b, int a) {
+    return pixman_color_t{static_cast<uint16_t>(r * 257), static_cast<uint16_t>(g * 257),
+                          static_cast<uint16_t>(b * 257), static_cast<uint16_t>(a * 257)};
+}
+
+int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
+
+int Times(int a, int b) { return (a * b + 127) / 255; }
+
+// A solid colour, premultiplied (the channels given straight).
+pixman_image_t* SolidPremultiplied(int r, int g, int b, int a) {
+    const pixman_color_t c = Colour16(Times(r, a), Times(g, a), Times(b, a), a);
+    return pixman_image_create_solid_fill(&c);
+}
+
+// A solid mask multiplying each channel by its own factor (component alpha).
+pixman_image_t* ChannelMask(int r, int g, int b, int a) {
+    const pixman_color_t c = Colour16(r, g, b, a);
+    pixman_image_t* mask = pixman_image_create_solid_fill(&c);
+    pixman_image_set_component_alpha(mask, 1);
+    return mask;
+}
+
+pixman_image_t* AlphaMask(int a) {
+    const pixman_color_t c = Colour16(0, 0, 0, a);
+    return pixman_image_create_solid_fill(&c);
+}
+
+void Unref(pixman_image_t* image) {
+    if (image) pixman_image_unref(image);
+}
+
+// The compositor's view of a whole frame, made once.
+pixman_image_t* Picture(ImageFrame& frame, int fw, int fh) {
+    if (!frame.picture) {
+        frame.picture = pixman_image_create_bits_no_clear(
+            PIXMAN_a8r8g8b8, fw, fh, reinterpret_cast<uint32_t*>(frame.data.data()), fw * 4);
+    }
+    return frame.picture;
+}
+
+// The alpha of a white frame as an 8-bit coverage picture: pixman's fastest mask.
+pixman_image_t* Coverage(ImageFrame& frame, int fw, int fh) {
+    if (!frame.coverage) {
+        frame.coverage = pixman_image_create_bits(PIXMAN_a8, fw, fh, nullptr, 0);
+        if (!frame.coverage) return nullptr;
+        auto* bits = reinterpret_cast<uint8_t*>(pixman_image_get_data(frame.coverage));
+        const int stride = pixman_image_get_stride(frame.coverage);
+        for (int y = 0; y < fh; ++y) {
+            for (int x = 0; x < fw; ++x) bits[y * stride + x] = static_cast<uint8_t>(frame.Pixel(x, y, fw) >> 24);
+        }
+    }
+    return frame.coverage;
+}
+
+// A picture of the source rectangle alone, in the given format, so that edge padding and filtering
+// stay inside it (a sprite sheet's neighbouring frames never bleed in).
+pixman_image_t* SourceView(const Compositor::Source& s, pixman_format_code_t format) {
+    return pixman_image_create_bits_no_clear(format, s.w, s.h, s.bits + static_cast<size_t>(s.y) * s.stride + s.x,
+                                             s.stride * 4);
+}
+
+bool AllOpaque(const uint32_t* pixels, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+        if ((pixels[i] >> 24) != 255) return false;
+    }
+    return true;
+}
+
+constexpr size_t kKeptLimit = 48u << 20;  // bytes of kept pictures at most
+
+pixman_box32_t Intersect(const pixman_box32_t& a, const pixman_box32_t& b) {
+    pixman_box32_t r{std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
+    if (r.x2 < r.x1) r.x2 = r.x1;
+    if (r.y2 < r.y1) r.y2 = r.y1;
+    return r;
+}
+
+}  // namespace
+
+Compositor::Compositor() {
+    for (int i = 0; i < 2; ++i) {
+        buffers_[i].assign(static_cast<size_t>(kVirtualWidth) * kVirtualHeight, 0);
+        images_[i] = pixman_image_create_bits_no_clear(PIXMAN_x8r8g8b8, kVirtualWidth, kVirtualHeight,
+                                                       buffers_[i].data(), kStride);
+    }
+    pixman_region32_init(&pending_clear_);
+    pixman_region32_init(&clip_);
+}
+
+Compositor::~Compositor() {
+    for (auto& entry : kept_) Unref(entry.second->picture);
+    for (pixman_image_t* image : images_) Unref(image);
+    pixman_region32_fini(&pending_clear_);
+    pixman_region32_fini(&clip_);
+}
+
+void Compositor::Clear() {
+    Flush();
+    // What the frame just finished did not draw is let go.
+    ++frame_number_;
+    for (auto it = kept_.begin(); it != kept_.end();) {
+        if (it->second->last_used + 1 < frame_number_) {
+            cached_bytes_ -= it->second->pixels.size() * 4;
+            Unref(it->second->picture);
+            it = kept_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (current_ == shown_) current_ ^= 1;
+    pixman_region32_fini(&pending_clear_);
+    pixman_region32_init_rect(&pending_clear_, 0, 0, kVirtualWidth, kVirtualHeight);
+}
+
+void Compositor::SetClip(int x, int y, int w, int h) {
+    Flush();
+    clipped_ = !(x <= 0 && y <= 0 && x + w >= kVirtualWidth && y + h >= kVirtualHeight);
+    pixman_region32_fini(&clip_);
+    pixman_region32_init_rect(&clip_, x, y, static_cast<unsigned>(std::max(w, 0)), static_cast<unsigned>(std::max(h, 0)));
+    for (pixman_image_t* image : images_) pixman_image_set_clip_region32(image, clipped_ ? &clip_ : nullptr);
+}
+
+void Compositor::Prepare(const pixman_box32_t* box, bool covers) {
+    if (!pixman_region32_not_empty(&pending_clear_)) return;
+    pixman_region32_t area;
+    if (box) {
+        pixman_box32_t b = Intersect(*box, pixman_box32_t{0, 0, kVirtualWidth, kVirtualHeight});
+        if (clipped_) b = Intersect(b, *pixman_region32_extents(&clip_));
+        pixman_region32_init_rect(&area, b.x1, b.y1, static_cast<unsigned>(b.x2 - b.x1),
+                                  static_cast<unsigned>(b.y2 - b.y1));
+        pixman_region32_intersect(&area, &area, &pending_clear_);
+    } else {
+        pixman_region32_init(&area);
+        pixman_region32_copy(&area, &pending_clear_);
+    }
+    if (!covers) {
+        int n = 0;
+        const pixman_box32_t* rects = pixman_region32_rectangles(&area, &n);
+        uint32_t* bits = buffers_[current_].data();
+        for (int i = 0; i < n; ++i) {
+            pixman_fill(bits, kVirtualWidth, 32, rects[i].x1, rects[i].y1, rects[i].x2 - rects[i].x1,
+                        rects[i].y2 - rects[i].y1, 0);
+        }
+    }
+    pixman_region32_subtract(&pending_clear_, &pending_clear_, &area);
+    pixman_region32_fini(&area);
+}
+
+void Compositor::Composite(pixman_op_t op, pixman_image_t* src, pixman_image_t* mask, int src_x, int src_y, int x,
+                           int y, int w, int h) {
+    pixman_image_composite32(op, src, mask, Target(), src_x, src_y, src_x, src_y, x, y, w, h);
+}
+
+void Compositor::DrawFrame(const Image& image, int frame, int sx, int sy, int sw, int sh, const Placement& at,
+                           const Paint& paint) {
+    if (!image || frame < 0 || frame >= static_cast<int>(image->frames.size())) return;
+    if (sx < 0) {
+        sw += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        sh += sy;
+        sy = 0;
+    }
+    sw = std::min(sw, image->width - sx);
+    sh = std::min(sh, image->height - sy);
+    if (sw <= 0 || sh <= 0 || image->frames[static_cast<size_t>(frame)].data.empty()) return;
+    if (paint.blend != SOLIDBLEND && Clamp255(paint.alpha) == 0) return;
+    Layer layer{image, frame, sx, sy, sw, sh, paint};
+    layer.paint.alpha = Clamp255(paint.alpha);
+    // A picture at the same place and size as the one before joins it (solid copies stand alone).
+    if (!pending_.empty() && paint.blend != SOLIDBLEND && pending_[0].paint.blend != SOLIDBLEND &&
+        pending_at_ == at && pending_[0].sw == sw && pending_[0].sh == sh) {
+        pending_.push_back(std::move(layer));
+        return;
+    }
+    Flush();
+    pending_.push_back(std::move(layer));
+    pending_at_ = at;
+}
+
+void Compositor::Flush() {
+    if (pending_.empty()) return;
+    std::vector<Layer> layers;
+    layers.swap(pending_);
+    DrawLayers(layers, pending_at_);
+}
+
+namespace {
+Compositor::Source FrameSource(ImageFrame& frame, int fw, int fh, int sx, int sy, int sw, int sh) {
+    MeasureFrame(frame, fw, fh);
+    Compositor::Source s;
+    s.bits = reinterpret_cast<uint32_t*>(frame.data.data());
+    s.stride = fw;
+    s.x = sx;
+    s.y = sy;
+    s.w = sw;
+    s.h = sh;
+    s.whole = Picture(frame, fw, fh);
+    s.frame = &frame;
+    s.frame_w = fw;
+    s.frame_h = fh;
+    s.opaque = frame.opaque == 1;
+    s.white = frame.white == 1;
+    return s;
+}
+
+uint64_t Packed(const Paint& p, bool with_alpha) {
+    return (static_cast<uint64_t>(p.r) << 32) | (static_cast<uint64_t>(p.g) << 24) |
+           (static_cast<uint64_t>(p.b) << 16) | (static_cast<uint64_t>(with_alpha ? p.alpha : 0) << 8) |
+           static_cast<uint64_t>(p.blend);
+}
+
+uint64_t Hash(const std::vector<uint64_t>& key) {
+    uint64_t h = 1469598103934665603ull;
+    for (uint64_t v : key) {
+        h ^= v;
+        h *= 1099511628211ull;
+        h ^= h >> 29;
+    }
+    return h;
+}
+}  // namespace
+
+void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& at) {
+    const Layer& first = layers[0];
+    auto direct = [&](const Layer& l) {
+        TImage& image = *l.image;
+        Draw(FrameSource(image.frames[static_cast<size_t>(l.frame)], image.width, image.height, l.sx, l.sy, l.sw, l.sh),
+             at, l.paint);
+    };
+    const bool single = layers.size() == 1;
+    if (single) {
+        ImageFrame& frame = first.image->frames[static_cast<size_t>(first.frame)];
+        MeasureFrame(frame, first.image->width, first.image->height);
+        // Untinted pictures draw as they are; white ones take their colour through their coverage.
+        if (first.paint.White() || frame.white == 1) {
+            direct(first);
+            return;
+        }
+    }
+    // The key of what is composed: every layer's frame, rectangle and paint (a single tinted picture
+    // keeps its alpha and blend out: they apply when it is drawn).
+    std::vector<uint64_t> key;
+    key.reserve(layers.size() * 3 + 1);
+    key.push_back((static_cast<uint64_t>(first.sw) << 32) | static_cast<uint64_t>(first.sh));
+    for (const Layer& l : layers) {
+        key.push_back(l.image->frames[static_cast<size_t>(l.frame)].serial);
+        key.push_back((static_cast<uint64_t>(l.sx) << 32) | static_cast<uint64_t>(l.sy));
+        key.push_back(single ? Packed(l.paint, false) & ~0xFFull : Packed(l.paint, true));
+    }
+    bool fresh = false;
+    Kept* kept = Keep(key, Hash(key), first.sw, first.sh, &fresh);
+    if (!kept || (fresh && kept->pixels.empty())) {
+        // Seen for the first time: drawn layer by layer; kept if the next frame draws it again.
+        for (const Layer& l : layers) direct(l);
+        return;
+    }
+    if (kept->pixels.empty()) {
+        kept->pixels.assign(static_cast<size_t>(first.sw) * first.sh, 0);
+        Compose(layers, single, kept->pixels.data());
+        kept->opaque = AllOpaque(kept->pixels.data(), kept->pixels.size());
+        kept->picture = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, first.sw, first.sh, kept->pixels.data(),
+                                                          first.sw * 4);
+        cached_bytes_ += kept->pixels.size() * 4;
+    }
+    Source s;
+    s.bits = kept->pixels.data();
+    s.stride = first.sw;
+    s.w = first.sw;
+    s.h = first.sh;
+    s.whole = kept->picture;
+    s.opaque = kept->opaque;
+    Paint paint;  // a composed stack is drawn as it is
+    if (single) {
+        paint.alpha = first.paint.alpha;
+        paint.blend = first.paint.blend;
+    }
+    Draw(s, at, paint);
+}
+
+Compositor::Kept* Compositor::Keep(const std::vector<uint64_t>& key, uint64_t hash, int w, int h, bool* fresh) {
+    auto it = kept_.find(hash);
+    if (it != kept_.end() && it->second->key == key) {
+        *fresh = false;
+        it->second->last_used = frame_number_;
+        return it->second.get();
+    }
+    if (cached_bytes_ + static_cast<size_t>(w) * h * 4 > kKeptLimit) return nullptr;
+    auto kept = std::make_unique<Kept>();
+    kept->key = key;
+    kept->last_used = frame_number_;
+    if (it != kept_.end()) {
+        cached_bytes_ -= it->second->pixels.size() * 4;
+        Unref(it->second->picture);
+    }
+    Kept* result = kept.get();
+    kept_[hash] = std::move(kept);
+    *fresh = true;
+    return result;
+}
+
+void Compositor::Compose(const std::vector<Layer>& layers, bool single, uint32_t* out) {
+    const int w = layers[0].sw, h = layers[0].sh;
+    pixman_image_t* target = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, w, h, out, w * 4);
+    for (const Layer& l : layers) {
+        TImage& image = *l.image;
+        pixman_image_t* src = Picture(image.frames[static_cast<size_t>(l.frame)], image.width, image.height);
+        const Paint& p = l.paint;
+        auto put = [&](pixman_op_t op, pixman_image_t* mask) {
+            pixman_image_composite32(op, src, mask, target, l.sx, l.sy, 0, 0, 0, 0, w, h);
+            Unref(mask);
+        };
+        if (single) {
+            put(PIXMAN_OP_SRC, ChannelMask(p.r, p.g, p.b, 255));  // the tinted copy
+        } else if (p.blend == LIGHTBLEND) {
+            // Additive light adds colour and no coverage, so the stack drawn OVER adds it too.
+            put(PIXMAN_OP_ADD, ChannelMask(Times(p.r, p.alpha), Times(p.g, p.alpha), Times(p.b, p.alpha), 0));
+        } else if (p.White()) {
+            put(PIXMAN_OP_OVER, p.alpha < 255 ? AlphaMask(p.alpha) : nullptr);
+        } else {
+            put(PIXMAN_OP_OUT_REVERSE, AlphaMask(p.alpha));
+            put(PIXMAN_OP_ADD, ChannelMask(Times(p.r, p.alpha), Times(p.g, p.alpha), Times(p.b, p.alpha), p.alpha));
+        }
+    }
+    Unref(target);
+}
+
+void Compositor::Draw(const Source& source, const Placement& at, const Paint& paint) {
+    const int sw = source.w, sh = source.h;
+    const bool solid = paint.blend == SOLIDBLEND;
+    const bool additive = paint.blend == LIGHTBLEND;
+    const int alpha = Clamp255(paint.alpha);
+    if (!solid && alpha == 0) return;
+
+    float angle = std::fmod(at.angle, 360.0f);
+    if (angle < 0) angle += 360.0f;
+    const bool turned = angle != 0;
+
+    // The destination: whole pixels cut the way SDL's renderer cuts them, then (when scaled, mirrored
+    // or turned) a transform from screen pixels back to the source rectangle.
+    int x0, y0, w, h;
+    bool transformed;
+    pixman_f_transform_t f;
+    if (!turned) {
+        x0 = static_cast<int>(at.cx - at.w / 2);
+        y0 = static_cast<int>(at.cy - at.h / 2);
+        w = static_cast<int>(at.w);
+        h = static_cast<int>(at.h);
+        if (w <= 0 || h <= 0) return;
+        transformed = w != sw || h != sh || at.flip_x || at.flip_y;
+        const double kx = static_cast<double>(sw) / w, ky = static_cast<double>(sh) / h;
+        pixman_f_transform_init_identity(&f);
+        f.m[0][0] = at.flip_x ? -kx : kx;
+        f.m[0][2] = at.flip_x ? sw + x0 * kx : -x0 * kx;
+        f.m[1][1] = at.flip_y ? -ky : ky;
+        f.m[1][2] = at.flip_y ? sh + y0 * ky : -y0 * ky;
+    } else {
+        if (!(at.w > 0) || !(at.h > 0)) return;
+        const double rad = angle * M_PI / 180.0;
+        const double c = std::cos(rad), s = std::sin(rad);
+        const double hw = at.w / 2.0, hh = at.h / 2.0;
+        double minx = 1e9, miny = 1e9, maxx = -1e9, maxy = -1e9;
+        for (int corner = 0; corner < 4; ++corner) {
+            const double lx = (corner == 1 || corner == 2) ? hw : -hw;
+            const double ly = corner >= 2 ? hh : -hh;
+            const double px = at.cx + lx * c - ly * s, py = at.cy + lx * s + ly * c;
+            minx = std::min(minx, px);
+            maxx = std::max(maxx, px);
+            miny = std::min(miny, py);
+            maxy = std::max(maxy, py);
+        }
+        x0 = static_cast<int>(std::floor(minx));
+        y0 = static_cast<int>(std::floor(miny));
+        w = static_cast<int>(std::ceil(maxx)) - x0;
+        h = static_cast<int>(std::ceil(maxy)) - y0;
+        transformed = true;
+        // Screen point -> box-local (turned back) -> source rectangle.
+        const double kx = (at.flip_x ? -1.0 : 1.0) * sw / at.w, ky = (at.flip_y ? -1.0 : 1.0) * sh / at.h;
+        f.m[0][0] = c * kx;
+        f.m[0][1] = s * kx;
+        f.m[0][2] = -(at.cx * c + at.cy * s) * kx + sw / 2.0;
+        f.m[1][0] = -s * ky;
+        f.m[1][1] = c * ky;
+        f.m[1][2] = (at.cx * s - at.cy * c) * ky + sh / 2.0;
+        f.m[2][0] = 0;
+        f.m[2][1] = 0;
+        f.m[2][2] = 1;
+    }
+    const pixman_box32_t box{x0, y0, x0 + w, y0 + h};
+    pixman_transform_t transform;
+    if (transformed) pixman_transform_from_pixman_f_transform(&transform, &f);
+    // The source as a picture: all of it from the source rectangle's corner when drawn 1:1, else a
+    // view of the rectangle alone carrying the transform.
+    auto picture_of = [&](pixman_format_code_t format, int* src_x, int* src_y) {
+        if (!transformed) {
+            *src_x = source.x;
+            *src_y = source.y;
+            if (format == PIXMAN_a8r8g8b8 && source.whole) return pixman_image_ref(source.whole);
+            pixman_image_t* all = pixman_image_create_bits_no_clear(format, source.x + sw, source.y + sh, source.bits,
+                                                                    source.stride * 4);
+            return all;
+        }
+        *src_x = x0;
+        *src_y = y0;
+        pixman_image_t* view = SourceView(source, format);
+        pixman_image_set_transform(view, &transform);
+        pixman_image_set_filter(view, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+        pixman_image_set_repeat(view, turned ? PIXMAN_REPEAT_NONE : PIXMAN_REPEAT_PAD);
+        return view;
+    };
+    const bool white_paint = paint.White();
+    // Opaque pixels drawn fully opaque and square cover what lies beneath: a plain copy.
+    const bool covering = !turned && source.opaque && (solid || (!additive && alpha == 255));
+    int src_x = 0, src_y = 0;
+
+    if (solid || covering) {
+        Prepare(&box, true);
+        pixman_image_t* mask = white_paint ? nullptr : ChannelMask(paint.r, paint.g, paint.b, 255);
+        // A solid copy keeps the colour channels and drops coverage, as the renderer's copy does.
+        pixman_image_t* picture = picture_of(source.opaque ? PIXMAN_a8r8g8b8 : PIXMAN_x8r8g8b8, &src_x, &src_y);
+        Composite(PIXMAN_OP_SRC, picture, mask, src_x, src_y, x0, y0, w, h);
+        Unref(picture);
+        Unref(mask);
+        return;
+    }
+
+    Prepare(&box, false);
+    pixman_image_t* picture = picture_of(PIXMAN_a8r8g8b8, &src_x, &src_y);
+    const pixman_op_t op = additive ? PIXMAN_OP_ADD : PIXMAN_OP_OVER;
+    if (white_paint) {
+        pixman_image_t* mask = alpha < 255 ? AlphaMask(alpha) : nullptr;
+        Composite(op, picture, mask, src_x, src_y, x0, y0, w, h);
+        Unref(mask);
+    } else if (source.white) {
+        // White with coverage (glyphs, sparks): the colour painted through the picture's alpha.
+        pixman_image_t* colour = SolidPremultiplied(paint.r, paint.g, paint.b, alpha);
+        pixman_image_t* mask = picture;
+        if (!transformed && source.frame) {
+            pixman_image_t* coverage = Coverage(*source.frame, source.frame_w, source.frame_h);
+            if (coverage) mask = coverage;
+        }
+        Composite(op, colour, mask, src_x, src_y, x0, y0, w, h);
+        Unref(colour);
+    } else if (additive) {
+        pixman_image_t* mask = ChannelMask(Times(paint.r, alpha), Times(paint.g, alpha), Times(paint.b, alpha), alpha);
+        Composite(PIXMAN_OP_ADD, picture, mask, src_x, src_y, x0, y0, w, h);
+        Unref(mask);
+    } else {
+        // Tinted OVER in two passes: take away what the picture covers, then add its tinted colour.
+        pixman_image_t* cover = AlphaMask(alpha);
+        Composite(PIXMAN_OP_OUT_REVERSE, picture, cover, src_x, src_y, x0, y0, w, h);
+        Unref(cover);
+        pixman_image_t* mask = ChannelMask(Times(paint.r, alpha), Times(paint.g, alpha), Times(paint.b, alpha), alpha);
+        Composite(PIXMAN_OP_ADD, picture, mask, src_x, src_y, x0, y0, w, h);
+        Unref(mask);
+    }
+    Unref(picture);
+}
+
+void Compositor::FillRect(float x, float y, float w, float h, const Paint& paint) {
+    Flush();
+    const int alpha = Clamp255(paint.alpha);
+    if (paint.blend != SOLIDBLEND && alpha == 0) return;
+    // SDL's renderer cuts rectangles to whole pixels and draws at least one.
+    const int x0 = static_cast<int>(x), y0 = static_cast<int>(y);
+    const int rw = std::max(static_cast<int>(w), 1), rh = std::max(static_cast<int>(h), 1);
+    const pixman_box32_t box{x0, y0, x0 + rw, y0 + rh};
+    const bool covers = paint.blend == SOLIDBLEND || (paint.blend == ALPHABLEND && alpha == 255);
+    Prepare(&box, covers);
+    pixman_image_t* colour = covers ? SolidPremultiplied(paint.r, paint.g, paint.b, 255)
+                                    : SolidPremultiplied(paint.r, paint.g, paint.b, alpha);
+    const pixman_op_t op = covers ? PIXMAN_OP_SRC : (paint.blend == LIGHTBLEND ? PIXMAN_OP_ADD : PIXMAN_OP_OVER);
+    Composite(op, colour, nullptr, 0, 0, x0, y0, rw, rh);
+    Unref(colour);
+}
+
+void Compositor::FillQuad(const float xy[8], const Paint& paint) {
+    Flush();
+    const int alpha = Clamp255(paint.alpha);
+    if (paint.blend != SOLIDBLEND && alpha == 0) return;
+    float minx = xy[0], maxx = xy[0], miny = xy[1], maxy = xy[1];
+    for (int i = 1; i < 4; ++i) {
+        minx = std::min(minx, xy[i * 2]);
+        maxx = std::max(maxx, xy[i * 2]);
+        miny = std::min(miny, xy[i * 2 + 1]);
+        maxy = std::max(maxy, xy[i * 2 + 1]);
+    }
+    const pixman_box32_t box{static_cast<int>(std::floor(minx)), static_cast<int>(std::floor(miny)),
+                             static_cast<int>(std::ceil(maxx)), static_cast<int>(std::ceil(maxy))};
+    Prepare(&box, false);
+    pixman_image_t* colour = paint.blend == SOLIDBLEND ? SolidPremultiplied(paint.r, paint.g, paint.b, 255)
+                                                       : SolidPremultiplied(paint.r, paint.g, paint.b, alpha);
+    const pixman_op_t op = paint.blend == LIGHTBLEND ? PIXMAN_OP_ADD : PIXMAN_OP_OVER;
+    auto point = [xy](int i) {
+        return pixman_point_fixed_t{pixman_double_to_fixed(xy[i * 2]), pixman_double_to_fixed(xy[i * 2 + 1])};
+    };
+    const pixman_triangle_t triangles[2] = {{point(0), point(1), point(2)}, {point(0), point(2), point(3)}};
+    // Hard edges, as the renderer's triangles have.
+    pixman_composite_triangles(op, colour, Target(), PIXMAN_a1, 0, 0, 0, 0, 2, triangles);
+    Unref(colour);
+}
+
+const uint32_t* Compositor::Pixels() {
+    Flush();
+    Prepare(nullptr, false);
+    return buffers_[current_].data();
+}
+
+void Compositor::MarkShown() {
+    Flush();
+    Prepare(nullptr, false);
+    shown_ = current_;
+}
+
+void Compositor::Present(uint32_t* pixels, int pitch_bytes, int width, int height, const Viewport& view) {
+    Flush();
+    Prepare(nullptr, false);
+    const uint32_t* source = buffers_[current_].data();
+    if (view.x == 0 && view.y == 0 && view.w == kVirtualWidth && view.h == kVirtualHeight && width == kVirtualWidth &&
+        height == kVirtualHeight) {
+        auto* out = reinterpret_cast<uint8_t*>(pixels);
+        for (int y = 0; y < kVirtualHeight; ++y) {
+            std::memcpy(out + static_cast<size_t>(y) * pitch_bytes, source + static_cast<size_t>(y) * kVirtualWidth,
+                        kStride);
+        }
+    } else {
+        pixman_image_t* window = pixman_image_create_bits_no_clear(PIXMAN_x8r8g8b8, width, height, pixels, pitch_bytes);
+        const pixman_color_t black = Colour16(0, 0, 0, 255);
+        const pixman_rectangle16_t bars[4] = {
+            {0, 0, static_cast<uint16_t>(width), static_cast<uint16_t>(std::max(view.y, 0))},
+            {0, static_cast<int16_t>(view.y + view.h), static_cast<uint16_t>(width),
+             static_cast<uint16_t>(std::max(height - view.y - view.h, 0))},
+            {0, static_cast<int16_t>(view.y), static_cast<uint16_t>(std::max(view.x, 0)), static_cast<uint16_t>(view.h)},
+            {static_cast<int16_t>(view.x + view.w), static_cast<int16_t>(view.y),
+             static_cast<uint16_t>(std::max(width - view.x - view.w, 0)), static_cast<uint16_t>(view.h)}};
+        pixman_image_fill_rectangles(PIXMAN_OP_SRC, window, &black, 4, bars);
+        if (view.w > 0 && view.h > 0) {
+            pixman_image_t* screen = pixman_image_create_bits_no_clear(
+                PIXMAN_x8r8g8b8, kVirtualWidth, kVirtualHeight, const_cast<uint32_t*>(source), kStride);
+            pixman_f_transform_t f;
+            pixman_f_transform_init_scale(&f, static_cast<double>(kVirtualWidth) / view.w,
+                                          static_cast<double>(kVirtualHeight) / view.h);
+            pixman_transform_t t;
+            pixman_transform_from_pixman_f_transform(&t, &f);
+            pixman_image_set_transform(screen, &t);
+            pixman_image_set_filter(screen, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+            pixman_image_set_repeat(screen, PIXMAN_REPEAT_PAD);
+            pixman_image_composite32(PIXMAN_OP_SRC, screen, nullptr, window, 0, 0, 0, 0, view.x, view.y, view.w, view.h);
+            Unref(screen);
+        }
+        Unref(window);
+    }
+    shown_ = current_;
+}
