@@ -42,34 +42,52 @@ void Unref(pixman_image_t* image) {
     if (image) pixman_image_unref(image);
 }
 
-// The compositor's view of a whole frame, made once.
-pixman_image_t* Picture(ImageFrame& frame, int fw, int fh) {
+// The compositor's view of a frame's stored pixels, made once.
+pixman_image_t* Picture(ImageFrame& frame) {
     if (!frame.picture) {
-        frame.picture = pixman_image_create_bits_no_clear(
-            PIXMAN_a8r8g8b8, fw, fh, reinterpret_cast<uint32_t*>(frame.data.data()), fw * 4);
+        frame.picture = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, frame.w, frame.h,
+                                                          reinterpret_cast<uint32_t*>(frame.data.data()), frame.w * 4);
     }
     return frame.picture;
 }
 
-// The alpha of a white frame as an 8-bit coverage picture: pixman's fastest mask.
-pixman_image_t* Coverage(ImageFrame& frame, int fw, int fh) {
+// The alpha of a white frame's stored pixels as an 8-bit coverage picture: pixman's fastest mask.
+pixman_image_t* Coverage(ImageFrame& frame) {
     if (!frame.coverage) {
-        frame.coverage = pixman_image_create_bits(PIXMAN_a8, fw, fh, nullptr, 0);
+        frame.coverage = pixman_image_create_bits(PIXMAN_a8, frame.w, frame.h, nullptr, 0);
         if (!frame.coverage) return nullptr;
         auto* bits = reinterpret_cast<uint8_t*>(pixman_image_get_data(frame.coverage));
         const int stride = pixman_image_get_stride(frame.coverage);
-        for (int y = 0; y < fh; ++y) {
-            for (int x = 0; x < fw; ++x) bits[y * stride + x] = static_cast<uint8_t>(frame.Pixel(x, y, fw) >> 24);
+        for (int y = 0; y < frame.h; ++y) {
+            for (int x = 0; x < frame.w; ++x) {
+                bits[y * stride + x] = static_cast<uint8_t>(frame.Pixel(frame.x + x, frame.y + y) >> 24);
+            }
         }
     }
     return frame.coverage;
 }
 
-// A picture of the source rectangle alone, in the given format, so that edge padding and filtering
-// stay inside it (a sprite sheet's neighbouring frames never bleed in).
-pixman_image_t* SourceView(const Compositor::Source& s, pixman_format_code_t format) {
-    return pixman_image_create_bits_no_clear(format, s.w, s.h, s.bits + static_cast<size_t>(s.y) * s.stride + s.x,
-                                             s.stride * 4);
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool Empty() const { return w <= 0 || h <= 0; }
+};
+
+// The part of the drawn rectangle that the source stores (picture coordinates).
+Rect StoredPart(const Compositor::Source& s) {
+    Rect r;
+    r.x = std::max(s.x, s.ox);
+    r.y = std::max(s.y, s.oy);
+    r.w = std::min(s.x + s.w, s.ox + s.ow) - r.x;
+    r.h = std::min(s.y + s.h, s.oy + s.oh) - r.y;
+    return r;
+}
+
+// A picture of a rectangle of the stored pixels alone, in the given format, so that edge padding and
+// filtering stay inside it (a sprite sheet's neighbouring frames never bleed in).
+pixman_image_t* StoredView(const Compositor::Source& s, const Rect& part, pixman_format_code_t format) {
+    return pixman_image_create_bits_no_clear(
+        format, part.w, part.h, s.bits + static_cast<size_t>(part.y - s.oy) * s.stride + (part.x - s.ox),
+        s.stride * 4);
 }
 
 bool AllOpaque(const uint32_t* pixels, size_t n) {
@@ -204,15 +222,17 @@ Compositor::Source FrameSource(ImageFrame& frame, int fw, int fh, int sx, int sy
     MeasureFrame(frame, fw, fh);
     Compositor::Source s;
     s.bits = reinterpret_cast<uint32_t*>(frame.data.data());
-    s.stride = fw;
+    s.stride = frame.w;
+    s.ox = frame.x;
+    s.oy = frame.y;
+    s.ow = frame.w;
+    s.oh = frame.h;
     s.x = sx;
     s.y = sy;
     s.w = sw;
     s.h = sh;
-    s.whole = Picture(frame, fw, fh);
+    s.whole = Picture(frame);
     s.frame = &frame;
-    s.frame_w = fw;
-    s.frame_h = fh;
     s.opaque = frame.opaque == 1;
     s.white = frame.white == 1;
     return s;
@@ -239,7 +259,8 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
     const Layer& first = layers[0];
     auto direct = [&](const Layer& l) {
         TImage& image = *l.image;
-        Draw(FrameSource(image.frames[static_cast<size_t>(l.frame)], image.width, image.height, l.sx, l.sy, l.sw, l.sh),
+        Draw(FrameSource(image.frames[static_cast<size_t>(l.frame)], image.width, image.height, l.sx, l.sy, l.sw,
+                         l.sh),
              at, l.paint);
     };
     const bool single = layers.size() == 1;
@@ -280,8 +301,8 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
     Source s;
     s.bits = kept->pixels.data();
     s.stride = first.sw;
-    s.w = first.sw;
-    s.h = first.sh;
+    s.ow = s.w = first.sw;
+    s.oh = s.h = first.sh;
     s.whole = kept->picture;
     s.opaque = kept->opaque;
     Paint paint;  // a composed stack is drawn as it is
@@ -317,11 +338,16 @@ void Compositor::Compose(const std::vector<Layer>& layers, bool single, uint32_t
     const int w = layers[0].sw, h = layers[0].sh;
     pixman_image_t* target = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, w, h, out, w * 4);
     for (const Layer& l : layers) {
-        TImage& image = *l.image;
-        pixman_image_t* src = Picture(image.frames[static_cast<size_t>(l.frame)], image.width, image.height);
+        ImageFrame& frame = l.image->frames[static_cast<size_t>(l.frame)];
+        // Only the stored part of the layer's rectangle holds anything.
+        const int x0 = std::max(l.sx, frame.x), y0 = std::max(l.sy, frame.y);
+        const int x1 = std::min(l.sx + w, frame.x + frame.w), y1 = std::min(l.sy + h, frame.y + frame.h);
+        if (x1 <= x0 || y1 <= y0) continue;
+        pixman_image_t* src = Picture(frame);
         const Paint& p = l.paint;
         auto put = [&](pixman_op_t op, pixman_image_t* mask) {
-            pixman_image_composite32(op, src, mask, target, l.sx, l.sy, 0, 0, 0, 0, w, h);
+            pixman_image_composite32(op, src, mask, target, x0 - frame.x, y0 - frame.y, 0, 0, x0 - l.sx, y0 - l.sy,
+                                     x1 - x0, y1 - y0);
             Unref(mask);
         };
         if (single) {
@@ -401,71 +427,118 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
         f.m[2][2] = 1;
     }
     const pixman_box32_t box{x0, y0, x0 + w, y0 + h};
+
+    // The stored part of the rectangle and where it lands (outside it everything is transparent).
+    const Rect part = StoredPart(source);
+    const int part_dx = part.x - source.x, part_dy = part.y - source.y;
+    if (part.Empty()) {
+        if (solid) {
+            // A solid copy of nothing visible still writes black.
+            Prepare(&box, true);
+            const pixman_color_t black = Colour16(0, 0, 0, 255);
+            const pixman_box32_t boxes[1] = {box};
+            pixman_image_fill_boxes(PIXMAN_OP_SRC, Target(), &black, 1, boxes);
+        }
+        return;
+    }
+    const bool whole_part = part.w == sw && part.h == sh;
+    pixman_box32_t part_box;
     pixman_transform_t transform;
-    if (transformed) pixman_transform_from_pixman_f_transform(&transform, &f);
-    // The source as a picture: all of it from the source rectangle's corner when drawn 1:1, else a
-    // view of the rectangle alone carrying the transform.
+    if (!transformed) {
+        part_box = pixman_box32_t{x0 + part_dx, y0 + part_dy, x0 + part_dx + part.w, y0 + part_dy + part.h};
+    } else {
+        pixman_f_transform_t forward;
+        if (whole_part || !pixman_f_transform_invert(&forward, &f)) {
+            part_box = box;
+        } else {
+            double minx = 1e9, miny = 1e9, maxx = -1e9, maxy = -1e9;
+            for (int corner = 0; corner < 4; ++corner) {
+                pixman_f_vector v{{static_cast<double>(part_dx + ((corner == 1 || corner == 2) ? part.w : 0)),
+                                   static_cast<double>(part_dy + (corner >= 2 ? part.h : 0)), 1.0}};
+                pixman_f_transform_point(&forward, &v);
+                minx = std::min(minx, v.v[0]);
+                maxx = std::max(maxx, v.v[0]);
+                miny = std::min(miny, v.v[1]);
+                maxy = std::max(maxy, v.v[1]);
+            }
+            part_box = Intersect(box, pixman_box32_t{static_cast<int>(std::floor(minx)) - 1,
+                                                     static_cast<int>(std::floor(miny)) - 1,
+                                                     static_cast<int>(std::ceil(maxx)) + 1,
+                                                     static_cast<int>(std::ceil(maxy)) + 1});
+            if (part_box.x2 <= part_box.x1 || part_box.y2 <= part_box.y1) return;
+        }
+        // From the rectangle to the stored part.
+        f.m[0][2] -= part_dx;
+        f.m[1][2] -= part_dy;
+        pixman_transform_from_pixman_f_transform(&transform, &f);
+    }
+    // The source as a picture: the stored pixels from the part's corner when drawn 1:1, else a view
+    // of the part alone carrying the transform.
     auto picture_of = [&](pixman_format_code_t format, int* src_x, int* src_y) {
         if (!transformed) {
-            *src_x = source.x;
-            *src_y = source.y;
+            *src_x = part.x - source.ox;
+            *src_y = part.y - source.oy;
             if (format == PIXMAN_a8r8g8b8 && source.whole) return pixman_image_ref(source.whole);
-            pixman_image_t* all = pixman_image_create_bits_no_clear(format, source.x + sw, source.y + sh, source.bits,
-                                                                    source.stride * 4);
-            return all;
+            return pixman_image_create_bits_no_clear(format, source.ow, source.oh, source.bits, source.stride * 4);
         }
-        *src_x = x0;
-        *src_y = y0;
-        pixman_image_t* view = SourceView(source, format);
+        *src_x = part_box.x1;
+        *src_y = part_box.y1;
+        pixman_image_t* view = StoredView(source, part, format);
         pixman_image_set_transform(view, &transform);
         pixman_image_set_filter(view, PIXMAN_FILTER_BILINEAR, nullptr, 0);
         pixman_image_set_repeat(view, turned ? PIXMAN_REPEAT_NONE : PIXMAN_REPEAT_PAD);
         return view;
     };
+    const int px = part_box.x1, py = part_box.y1, pw = part_box.x2 - part_box.x1, ph = part_box.y2 - part_box.y1;
     const bool white_paint = paint.White();
     // Opaque pixels drawn fully opaque and square cover what lies beneath: a plain copy.
-    const bool covering = !turned && source.opaque && (solid || (!additive && alpha == 255));
+    const bool covering = !turned && source.opaque && whole_part && (solid || (!additive && alpha == 255));
     int src_x = 0, src_y = 0;
 
     if (solid || covering) {
         Prepare(&box, true);
+        if (!whole_part) {
+            const pixman_color_t black = Colour16(0, 0, 0, 255);
+            const pixman_box32_t boxes[1] = {box};
+            pixman_image_fill_boxes(PIXMAN_OP_SRC, Target(), &black, 1, boxes);
+        }
         pixman_image_t* mask = white_paint ? nullptr : ChannelMask(paint.r, paint.g, paint.b, 255);
         // A solid copy keeps the colour channels and drops coverage, as the renderer's copy does.
         pixman_image_t* picture = picture_of(source.opaque ? PIXMAN_a8r8g8b8 : PIXMAN_x8r8g8b8, &src_x, &src_y);
-        Composite(PIXMAN_OP_SRC, picture, mask, src_x, src_y, x0, y0, w, h);
+        Composite(PIXMAN_OP_SRC, picture, mask, src_x, src_y, px, py, pw, ph);
         Unref(picture);
         Unref(mask);
         return;
     }
 
-    Prepare(&box, false);
+    Prepare(&part_box, false);
     pixman_image_t* picture = picture_of(PIXMAN_a8r8g8b8, &src_x, &src_y);
     const pixman_op_t op = additive ? PIXMAN_OP_ADD : PIXMAN_OP_OVER;
     if (white_paint) {
         pixman_image_t* mask = alpha < 255 ? AlphaMask(alpha) : nullptr;
-        Composite(op, picture, mask, src_x, src_y, x0, y0, w, h);
+        Composite(op, picture, mask, src_x, src_y, px, py, pw, ph);
         Unref(mask);
     } else if (source.white) {
         // White with coverage (glyphs, sparks): the colour painted through the picture's alpha.
         pixman_image_t* colour = SolidPremultiplied(paint.r, paint.g, paint.b, alpha);
         pixman_image_t* mask = picture;
         if (!transformed && source.frame) {
-            pixman_image_t* coverage = Coverage(*source.frame, source.frame_w, source.frame_h);
+            pixman_image_t* coverage = Coverage(*source.frame);
             if (coverage) mask = coverage;
         }
-        Composite(op, colour, mask, src_x, src_y, x0, y0, w, h);
+        Composite(op, colour, mask, src_x, src_y, px, py, pw, ph);
         Unref(colour);
     } else if (additive) {
         pixman_image_t* mask = ChannelMask(Times(paint.r, alpha), Times(paint.g, alpha), Times(paint.b, alpha), alpha);
-        Composite(PIXMAN_OP_ADD, picture, mask, src_x, src_y, x0, y0, w, h);
+        Composite(PIXMAN_OP_ADD, picture, mask, src_x, src_y, px, py, pw, ph);
         Unref(mask);
     } else {
         // Tinted OVER in two passes: take away what the picture covers, then add its tinted colour.
         pixman_image_t* cover = AlphaMask(alpha);
-        Composite(PIXMAN_OP_OUT_REVERSE, picture, cover, src_x, src_y, x0, y0, w, h);
+        Composite(PIXMAN_OP_OUT_REVERSE, picture, cover, src_x, src_y, px, py, pw, ph);
         Unref(cover);
         pixman_image_t* mask = ChannelMask(Times(paint.r, alpha), Times(paint.g, alpha), Times(paint.b, alpha), alpha);
-        Composite(PIXMAN_OP_ADD, picture, mask, src_x, src_y, x0, y0, w, h);
+        Composite(PIXMAN_OP_ADD, picture, mask, src_x, src_y, px, py, pw, ph);
         Unref(mask);
     }
     Unref(picture);

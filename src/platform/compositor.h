@@ -77,14 +77,15 @@ public:
     // Memory held by kept tinted pictures and composed stacks (for tests and measurements).
     size_t CachedBytes() const { return cached_bytes_; }
 
-    // Pixels to draw from: a rectangle of premultiplied words.
+    // Pixels to draw from: the stored rectangle of a picture (premultiplied words; outside it the
+    // picture is transparent) and the rectangle of the picture to draw.
     struct Source {
         uint32_t* bits = nullptr;
-        int stride = 0;                    // words per row
-        int x = 0, y = 0, w = 0, h = 0;    // the rectangle drawn
-        pixman_image_t* whole = nullptr;   // all of `bits` from (0, 0), for 1:1 draws
-        ImageFrame* frame = nullptr;       // the image frame, when drawing one (for its coverage picture)
-        int frame_w = 0, frame_h = 0;
+        int stride = 0;                     // words per row
+        int ox = 0, oy = 0, ow = 0, oh = 0;  // where the stored pixels lie in the picture
+        int x = 0, y = 0, w = 0, h = 0;     // the rectangle drawn, in the picture
+        pixman_image_t* whole = nullptr;    // the stored pixels as a picture
+        ImageFrame* frame = nullptr;        // the image frame, when drawing one (for its coverage picture)
         bool opaque = false;
         bool white = false;
     };

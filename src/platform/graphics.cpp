@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -112,15 +113,16 @@ SDL_Texture* ImageTexture(const Image& image, int frame) {
     if (!sdl_renderer || !image || frame < 0 || frame >= static_cast<int>(image->frames.size())) return nullptr;
     ImageFrame& f = image->frames[static_cast<size_t>(frame)];
     if (f.texture) return f.texture;
-    if (image->width <= 0 || image->height <= 0 || f.data.empty()) return nullptr;
-    f.texture = SDL_CreateTexture(sdl_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image->width,
-                                  image->height);
+    if (f.w <= 0 || f.h <= 0 || f.data.empty()) return nullptr;
+    f.texture = SDL_CreateTexture(sdl_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, f.w, f.h);
     if (!f.texture) return nullptr;
-    std::vector<uint32_t> straight(static_cast<size_t>(image->width) * image->height);
+    std::vector<uint32_t> straight(static_cast<size_t>(f.w) * f.h);
     for (size_t i = 0; i < straight.size(); ++i) {
-        straight[i] = Straight(f.Pixel(static_cast<int>(i), 0, 0));
+        uint32_t p;
+        std::memcpy(&p, &f.data[i * 4], 4);
+        straight[i] = Straight(p);
     }
-    SDL_UpdateTexture(f.texture, nullptr, straight.data(), image->width * 4);
+    SDL_UpdateTexture(f.texture, nullptr, straight.data(), f.w * 4);
     SDL_SetTextureScaleMode(f.texture, SDL_ScaleModeLinear);
     MeasureFrame(f, image->width, image->height);
     textured_images.insert(image.get());
@@ -257,6 +259,10 @@ ImageFrame& ImageFrame::operator=(ImageFrame&& other) noexcept {
     if (this == &other) return *this;
     Forget();
     data = std::move(other.data);
+    x = other.x;
+    y = other.y;
+    w = other.w;
+    h = other.h;
     texture = other.texture;
     picture = other.picture;
     coverage = other.coverage;
@@ -269,9 +275,10 @@ ImageFrame& ImageFrame::operator=(ImageFrame&& other) noexcept {
     return *this;
 }
 
-uint32_t ImageFrame::Pixel(int x, int y, int width) const {
+uint32_t ImageFrame::Pixel(int px, int py) const {
+    if (px < x || py < y || px >= x + w || py >= y + h) return 0;
     uint32_t word;
-    std::memcpy(&word, &data[(static_cast<size_t>(y) * width + x) * 4], 4);
+    std::memcpy(&word, &data[(static_cast<size_t>(py - y) * w + (px - x)) * 4], 4);
     return word;
 }
 
@@ -289,10 +296,11 @@ void ImageFrame::Forget() {
 
 void MeasureFrame(ImageFrame& frame, int fw, int fh) {
     if (frame.opaque >= 0) return;
-    bool opaque = true, white = true;
-    const size_t n = static_cast<size_t>(fw) * fh;
+    bool opaque = frame.x == 0 && frame.y == 0 && frame.w == fw && frame.h == fh, white = true;
+    const size_t n = static_cast<size_t>(frame.w) * frame.h;
     for (size_t i = 0; i < n && (opaque || white); ++i) {
-        const uint32_t p = frame.Pixel(static_cast<int>(i), 0, 0);
+        uint32_t p;
+        std::memcpy(&p, &frame.data[i * 4], 4);
         const uint32_t a = p >> 24;
         opaque = opaque && a == 255;
         white = white && ((p >> 16) & 0xFF) == a && ((p >> 8) & 0xFF) == a && (p & 0xFF) == a;
@@ -306,8 +314,48 @@ ImageFrame FrameFromPixmap(Pixmap&& pixmap) {
     uint8_t* p = pixmap.rgba.data();
     const size_t n = pixmap.rgba.size() / 4;
     for (size_t i = 0; i < n; ++i, p += 4) StorePixel(p, Premultiplied(p[0], p[1], p[2], p[3]));
+    frame.w = pixmap.width;
+    frame.h = pixmap.height;
     frame.data = std::move(pixmap.rgba);
     pixmap = Pixmap();
+    return frame;
+}
+
+ImageFrame TrimmedFrame(const Pixmap& sheet, int x, int y, int w, int h) {
+    // The cell as it lies within the pixmap.
+    const int left = std::max(x, 0), top = std::max(y, 0);
+    const int right = std::min(x + w, sheet.width), bottom = std::min(y + h, sheet.height);
+    int x0 = right, y0 = bottom, x1 = left - 1, y1 = top - 1;
+    for (int py = top; py < bottom; ++py) {
+        const uint8_t* row = &sheet.rgba[(static_cast<size_t>(py) * sheet.width) * 4];
+        for (int px = left; px < right; ++px) {
+            if (row[px * 4 + 3] == 0) continue;
+            x0 = std::min(x0, px);
+            x1 = std::max(x1, px);
+            y0 = std::min(y0, py);
+            y1 = std::max(y1, py);
+        }
+    }
+    ImageFrame frame;
+    if (x1 < x0) return frame;  // nothing visible
+    // A clear border where the cell allows, so filtering at the box's edge reads transparency.
+    x0 = std::max(x0 - 1, x);
+    y0 = std::max(y0 - 1, y);
+    x1 = std::min(x1 + 1, x + w - 1);
+    y1 = std::min(y1 + 1, y + h - 1);
+    frame.x = x0 - x;
+    frame.y = y0 - y;
+    frame.w = x1 - x0 + 1;
+    frame.h = y1 - y0 + 1;
+    frame.data.assign(static_cast<size_t>(frame.w) * frame.h * 4, 0);
+    for (int py = y0; py <= y1; ++py) {
+        if (py < 0 || py >= sheet.height) continue;
+        for (int px = std::max(x0, 0); px <= std::min(x1, sheet.width - 1); ++px) {
+            const uint8_t* p = &sheet.rgba[(static_cast<size_t>(py) * sheet.width + px) * 4];
+            StorePixel(&frame.data[(static_cast<size_t>(py - y0) * frame.w + (px - x0)) * 4],
+                       Premultiplied(p[0], p[1], p[2], p[3]));
+        }
+    }
     return frame;
 }
 
@@ -385,9 +433,8 @@ Pixmap ImagePixmap(const Image& image, int frame) {
     if (!image || frame < 0 || frame >= static_cast<int>(image->frames.size())) return Pixmap();
     const ImageFrame& f = image->frames[static_cast<size_t>(frame)];
     Pixmap out(image->width, image->height);
-    if (f.data.size() != out.rgba.size()) return out;
-    for (int y = 0; y < out.height; ++y) {
-        for (int x = 0; x < out.width; ++x) out.WritePixel(x, y, Straight(f.Pixel(x, y, out.width)));
+    for (int y = f.y; y < f.y + f.h; ++y) {
+        for (int x = f.x; x < f.x + f.w; ++x) out.WritePixel(x, y, Straight(f.Pixel(x, y)));
     }
     return out;
 }
@@ -395,9 +442,7 @@ Pixmap ImagePixmap(const Image& image, int frame) {
 uint32_t ReadImagePixel(const Image& image, int frame, int x, int y) {
     if (!image || frame < 0 || frame >= static_cast<int>(image->frames.size())) return 0;
     if (x < 0 || y < 0 || x >= image->width || y >= image->height) return 0;
-    const ImageFrame& f = image->frames[static_cast<size_t>(frame)];
-    if (f.data.size() < static_cast<size_t>(image->width) * image->height * 4) return 0;
-    return Straight(f.Pixel(x, y, image->width));
+    return Straight(image->frames[static_cast<size_t>(frame)].Pixel(x, y));
 }
 
 Pixmap& LockImage(const Image& image, int frame) {
@@ -461,10 +506,28 @@ void DrawFrameRect(const Image& image, int frame, int sx, int sy, int sw, int sh
         compositor->DrawFrame(image, frame, sx, sy, sw, sh, at, CurrentPaint());
         return;
     }
+    // The renderer draws the part of the rectangle the frame stores, in its share of the box.
+    const ImageFrame& f = image->frames[static_cast<size_t>(frame)];
+    const int ix0 = std::max(sx, f.x), iy0 = std::max(sy, f.y);
+    const int ix1 = std::min(sx + sw, f.x + f.w), iy1 = std::min(sy + sh, f.y + f.h);
+    if (ix1 <= ix0 || iy1 <= iy0 || sw <= 0 || sh <= 0) return;
     SDL_Texture* texture = ImageTexture(image, frame);
     if (!texture) return;
-    const SDL_Rect src{sx, sy, sw, sh};
-    const ImageFrame& f = image->frames[static_cast<size_t>(frame)];
+    const SDL_Rect src{ix0 - f.x, iy0 - f.y, ix1 - ix0, iy1 - iy0};
+    const float kx = w / static_cast<float>(sw), ky = h / static_cast<float>(sh);
+    float dx = ((ix0 + ix1) / 2.0f - (sx + sw / 2.0f)) * kx * (flip_x ? -1.0f : 1.0f);
+    float dy = ((iy0 + iy1) / 2.0f - (sy + sh / 2.0f)) * ky * (flip_y ? -1.0f : 1.0f);
+    if (angle != 0) {
+        const float rad = angle * static_cast<float>(M_PI) / 180.0f;
+        const float c = std::cos(rad), s = std::sin(rad);
+        const float rx = dx * c - dy * s, ry = dx * s + dy * c;
+        dx = rx;
+        dy = ry;
+    }
+    cx += dx;
+    cy += dy;
+    w = static_cast<float>(src.w) * kx;
+    h = static_cast<float>(src.h) * ky;
     const bool grey = state.r == state.g && state.g == state.b && state.r < 255;
     const bool covers = state.blend == SOLIDBLEND || (state.blend == ALPHABLEND && AlphaByte() == 255 && f.opaque == 1);
     if (grey && covers && angle == 0 && !flip_x && !flip_y) {
@@ -653,7 +716,14 @@ void SetWindowIcon(const std::string& path) {
     SDL_FreeSurface(surface);
 }
 
+namespace {
+uint64_t frames_shown = 0;
+}
+
+uint64_t FrameCount() { return frames_shown; }
+
 void Flip() {
+    ++frames_shown;
     if (compositor) {
         SDL_Surface* surface = SDL_GetWindowSurface(window);
         if (!surface) {
@@ -716,6 +786,8 @@ Image OpaqueScreenImage(const uint32_t* words) {
     image->width = kVirtualWidth;
     image->height = kVirtualHeight;
     ImageFrame frame;
+    frame.w = kVirtualWidth;
+    frame.h = kVirtualHeight;
     frame.data.resize(static_cast<size_t>(kVirtualWidth) * kVirtualHeight * 4);
     for (size_t i = 0; i < static_cast<size_t>(kVirtualWidth) * kVirtualHeight; ++i) {
         StorePixel(&frame.data[i * 4], words[i] | 0xFF000000u);

@@ -39,13 +39,16 @@ uint64_t NewFrameSerial();
 
 // One frame of an image as it is drawn: premultiplied pixels (each colour channel already multiplied
 // by alpha), one native-endian 0xAARRGGBB word per pixel, row by row, kept in bytes so a decoded
-// pixmap's memory becomes the frame without a copy. What drawing derives from it is made on demand.
+// pixmap's memory becomes the frame without a copy. Only a rectangle of the frame may be stored (a
+// sprite sheet's frame keeps the box around what is visible, with a clear border): everything
+// outside it is transparent. What drawing derives from the pixels is made on demand.
 struct ImageFrame {
-    std::vector<uint8_t> data;          // width * height * 4 bytes
+    std::vector<uint8_t> data;          // w * h * 4 bytes
+    int x = 0, y = 0, w = 0, h = 0;     // the stored rectangle within the frame
     SDL_Texture* texture = nullptr;     // the renderer's copy (GPU drawing only)
     pixman_image* picture = nullptr;    // the compositor's view of `data`
     pixman_image* coverage = nullptr;   // alpha only, for pictures that are white with coverage
-    int8_t opaque = -1;                 // every alpha is 255 (-1: not measured yet)
+    int8_t opaque = -1;                 // every pixel of the frame has alpha 255 (-1: not measured yet)
     int8_t white = -1;                  // every colour channel equals alpha (-1: not measured yet)
     uint64_t serial = NewFrameSerial();
 
@@ -55,8 +58,9 @@ struct ImageFrame {
     ImageFrame(const ImageFrame&) = delete;
     ImageFrame& operator=(const ImageFrame&) = delete;
     ~ImageFrame() { Forget(); }
-    uint32_t Pixel(int x, int y, int width) const;  // premultiplied, no bounds check
-    void Forget();                                  // drops what was derived (after an edit)
+    // The premultiplied pixel at (px, py) of the frame; 0 outside the stored rectangle.
+    uint32_t Pixel(int px, int py) const;
+    void Forget();  // drops what was derived (after an edit)
 };
 
 // An image: one or more frames of the same size.
@@ -110,6 +114,9 @@ Pixmap ImagePixmap(const Image& image, int frame = 0);
 uint32_t ReadImagePixel(const Image& image, int frame, int x, int y);
 // Turns decoded pixels into a frame in place: straight RGBA bytes become premultiplied words.
 ImageFrame FrameFromPixmap(Pixmap&& pixmap);
+// The w x h cell at (x, y) of a pixmap as a frame that stores only the box around its visible pixels
+// (with a one-pixel clear border inside the cell).
+ImageFrame TrimmedFrame(const Pixmap& sheet, int x, int y, int w, int h);
 
 // Drawing. Images are centred on (x, y); scale and rotation act about the centre.
 void Cls();
@@ -152,6 +159,8 @@ void Flip();
 Pixmap GrabScreen();
 // A copy of the frame last shown by Flip, as an opaque 1024 x 768 image; null without a display.
 Image LastShownFrame();
+// How many frames Flip has shown since the program started.
+uint64_t FrameCount();
 
 // How frames are drawn. The choice is made when the display opens: MOSSMEADOW_DRAWING=compositor or
 // =renderer in the environment forces one, else the compositor is used unless a GPU renders.
