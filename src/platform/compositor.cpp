@@ -119,7 +119,6 @@ Compositor::Compositor() {
 }
 
 Compositor::~Compositor() {
-    for (auto& entry : kept_) Unref(entry.second->picture);
     for (pixman_image_t* image : images_) Unref(image);
     pixman_region32_fini(&pending_clear_);
     pixman_region32_fini(&clip_);
@@ -131,8 +130,7 @@ void Compositor::Clear() {
     ++frame_number_;
     for (auto it = kept_.begin(); it != kept_.end();) {
         if (it->second->last_used + 1 < frame_number_) {
-            cached_bytes_ -= it->second->pixels.size() * 4;
-            Unref(it->second->picture);
+            cached_bytes_ -= it->second->Bytes();
             it = kept_.erase(it);
         } else {
             ++it;
@@ -255,6 +253,11 @@ uint64_t Hash(const std::vector<uint64_t>& key) {
 }
 }  // namespace
 
+Compositor::Kept::~Kept() {
+    Unref(picture);
+    Unref(scaled_picture);
+}
+
 void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& at) {
     const Layer& first = layers[0];
     auto direct = [&](const Layer& l) {
@@ -264,17 +267,22 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
              at, l.paint);
     };
     const bool single = layers.size() == 1;
-    if (single) {
-        ImageFrame& frame = first.image->frames[static_cast<size_t>(first.frame)];
-        MeasureFrame(frame, first.image->width, first.image->height);
-        // Untinted pictures draw as they are; white ones take their colour through their coverage.
-        if (first.paint.White() || frame.white == 1) {
-            direct(first);
-            return;
-        }
+    ImageFrame& frame = first.image->frames[static_cast<size_t>(first.frame)];
+    MeasureFrame(frame, first.image->width, first.image->height);
+    // A draw without turning whose box differs from its source: scaled, mirrored, or both.
+    float angle = std::fmod(at.angle, 360.0f);
+    const int box_w = static_cast<int>(at.w), box_h = static_cast<int>(at.h);
+    const bool scaled = angle == 0 && box_w > 0 && box_h > 0 &&
+                        (box_w != first.sw || box_h != first.sh || at.flip_x || at.flip_y);
+    const bool composed = !(single && first.paint.White());
+    if (single && (frame.white == 1 ? !first.paint.White() || !scaled : !composed && !scaled)) {
+        // Drawn as they are: white pictures take their colour through their coverage; untinted ones
+        // drawn at their own size need nothing made.
+        direct(first);
+        return;
     }
-    // The key of what is composed: every layer's frame, rectangle and paint (a single tinted picture
-    // keeps its alpha and blend out: they apply when it is drawn).
+    // The key of what is composed: every layer's frame, rectangle and paint (a single picture keeps
+    // its alpha and blend out: they apply when it is drawn).
     std::vector<uint64_t> key;
     key.reserve(layers.size() * 3 + 1);
     key.push_back((static_cast<uint64_t>(first.sw) << 32) | static_cast<uint64_t>(first.sh));
@@ -284,50 +292,127 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
         key.push_back(single ? Packed(l.paint, false) & ~0xFFull : Packed(l.paint, true));
     }
     bool fresh = false;
-    Kept* kept = Keep(key, Hash(key), first.sw, first.sh, &fresh);
-    if (!kept || (fresh && kept->pixels.empty())) {
+    Kept* kept = Keep(key, Hash(key), &fresh);
+    if (!kept || (fresh && !kept->composed)) {
         // Seen for the first time: drawn layer by layer; kept if the next frame draws it again.
         for (const Layer& l : layers) direct(l);
         return;
     }
-    if (kept->pixels.empty()) {
-        kept->pixels.assign(static_cast<size_t>(first.sw) * first.sh, 0);
-        Compose(layers, single, kept->pixels.data());
-        kept->opaque = AllOpaque(kept->pixels.data(), kept->pixels.size());
-        kept->picture = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, first.sw, first.sh, kept->pixels.data(),
-                                                          first.sw * 4);
-        cached_bytes_ += kept->pixels.size() * 4;
+    const size_t own_bytes = static_cast<size_t>(first.sw) * first.sh * 4;
+    if (!kept->composed) {
+        if (composed) {
+            if (cached_bytes_ + own_bytes > kKeptLimit) {
+                for (const Layer& l : layers) direct(l);
+                return;
+            }
+            kept->pixels.assign(static_cast<size_t>(first.sw) * first.sh, 0);
+            Compose(layers, single, kept->pixels.data());
+            kept->opaque = AllOpaque(kept->pixels.data(), kept->pixels.size());
+            kept->picture = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, first.sw, first.sh,
+                                                              kept->pixels.data(), first.sw * 4);
+            cached_bytes_ += own_bytes;
+        }
+        kept->composed = true;
     }
     Source s;
-    s.bits = kept->pixels.data();
-    s.stride = first.sw;
-    s.ow = s.w = first.sw;
-    s.oh = s.h = first.sh;
-    s.whole = kept->picture;
-    s.opaque = kept->opaque;
+    if (composed) {
+        s.bits = kept->pixels.data();
+        s.stride = first.sw;
+        s.ow = s.w = first.sw;
+        s.oh = s.h = first.sh;
+        s.whole = kept->picture;
+        s.opaque = kept->opaque;
+    } else {
+        s = FrameSource(frame, first.image->width, first.image->height, first.sx, first.sy, first.sw, first.sh);
+    }
     Paint paint;  // a composed stack is drawn as it is
     if (single) {
         paint.alpha = first.paint.alpha;
         paint.blend = first.paint.blend;
     }
-    Draw(s, at, paint);
+    if (!scaled) {
+        Draw(s, at, paint);
+        return;
+    }
+    // Scaled: from the second frame at one size on, the scaled copy is kept and drawn 1:1.
+    auto matches = [&](int w, int h, bool fx, bool fy) {
+        return w == box_w && h == box_h && fx == at.flip_x && fy == at.flip_y;
+    };
+    bool ready = kept->scaled_picture && matches(kept->scaled_w, kept->scaled_h, kept->scaled_fx, kept->scaled_fy);
+    const size_t scaled_bytes = static_cast<size_t>(box_w) * box_h * 4;
+    if (!ready && matches(kept->seen_w, kept->seen_h, kept->seen_fx, kept->seen_fy) &&
+        cached_bytes_ - kept->scaled.size() * 4 + scaled_bytes <= kKeptLimit) {
+        cached_bytes_ -= kept->scaled.size() * 4;
+        Unref(kept->scaled_picture);
+        kept->scaled.assign(static_cast<size_t>(box_w) * box_h, 0);
+        Scale(s, box_w, box_h, at.flip_x, at.flip_y, kept->scaled.data());
+        kept->scaled_picture =
+            pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, box_w, box_h, kept->scaled.data(), box_w * 4);
+        kept->scaled_opaque = AllOpaque(kept->scaled.data(), kept->scaled.size());
+        kept->scaled_w = box_w;
+        kept->scaled_h = box_h;
+        kept->scaled_fx = at.flip_x;
+        kept->scaled_fy = at.flip_y;
+        cached_bytes_ += scaled_bytes;
+        ready = true;
+    }
+    kept->seen_w = box_w;
+    kept->seen_h = box_h;
+    kept->seen_fx = at.flip_x;
+    kept->seen_fy = at.flip_y;
+    if (!ready) {
+        Draw(s, at, paint);
+        return;
+    }
+    Source copy;
+    copy.bits = kept->scaled.data();
+    copy.stride = box_w;
+    copy.ow = copy.w = box_w;
+    copy.oh = copy.h = box_h;
+    copy.whole = kept->scaled_picture;
+    copy.opaque = kept->scaled_opaque;
+    Placement one_to_one;
+    one_to_one.cx = static_cast<float>(static_cast<int>(at.cx - at.w / 2)) + box_w / 2.0f;
+    one_to_one.cy = static_cast<float>(static_cast<int>(at.cy - at.h / 2)) + box_h / 2.0f;
+    one_to_one.w = static_cast<float>(box_w);
+    one_to_one.h = static_cast<float>(box_h);
+    Draw(copy, one_to_one, paint);
 }
 
-Compositor::Kept* Compositor::Keep(const std::vector<uint64_t>& key, uint64_t hash, int w, int h, bool* fresh) {
+void Compositor::Scale(const Source& source, int w, int h, bool flip_x, bool flip_y, uint32_t* out) {
+    const Rect part = StoredPart(source);
+    if (part.Empty()) return;
+    pixman_image_t* target = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, w, h, out, w * 4);
+    pixman_image_t* view = StoredView(source, part, PIXMAN_a8r8g8b8);
+    // The transform an unturned draw uses, from the box's pixels to the stored part.
+    const double kx = static_cast<double>(source.w) / w, ky = static_cast<double>(source.h) / h;
+    pixman_f_transform_t f;
+    pixman_f_transform_init_identity(&f);
+    f.m[0][0] = flip_x ? -kx : kx;
+    f.m[0][2] = (flip_x ? source.w : 0) - (part.x - source.x);
+    f.m[1][1] = flip_y ? -ky : ky;
+    f.m[1][2] = (flip_y ? source.h : 0) - (part.y - source.y);
+    pixman_transform_t t;
+    pixman_transform_from_pixman_f_transform(&t, &f);
+    pixman_image_set_transform(view, &t);
+    pixman_image_set_filter(view, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+    pixman_image_set_repeat(view, PIXMAN_REPEAT_PAD);
+    pixman_image_composite32(PIXMAN_OP_SRC, view, nullptr, target, 0, 0, 0, 0, 0, 0, w, h);
+    Unref(view);
+    Unref(target);
+}
+
+Compositor::Kept* Compositor::Keep(const std::vector<uint64_t>& key, uint64_t hash, bool* fresh) {
     auto it = kept_.find(hash);
     if (it != kept_.end() && it->second->key == key) {
         *fresh = false;
         it->second->last_used = frame_number_;
         return it->second.get();
     }
-    if (cached_bytes_ + static_cast<size_t>(w) * h * 4 > kKeptLimit) return nullptr;
     auto kept = std::make_unique<Kept>();
     kept->key = key;
     kept->last_used = frame_number_;
-    if (it != kept_.end()) {
-        cached_bytes_ -= it->second->pixels.size() * 4;
-        Unref(it->second->picture);
-    }
+    if (it != kept_.end()) cached_bytes_ -= it->second->Bytes();
     Kept* result = kept.get();
     kept_[hash] = std::move(kept);
     *fresh = true;

@@ -97,12 +97,24 @@ private:
         int sx = 0, sy = 0, sw = 0, sh = 0;
         Paint paint;
     };
+    // A picture kept while drawn the same way frame after frame: a stack composed (or a picture
+    // tinted) at its own size, and the last size it was drawn at, scaled once.
     struct Kept {
         std::vector<uint64_t> key;
-        std::vector<uint32_t> pixels;  // empty while only seen once
+        bool composed = false;         // false while seen only once
+        std::vector<uint32_t> pixels;  // the composition (none for an untinted single picture)
         pixman_image_t* picture = nullptr;
         bool opaque = false;
+        int scaled_w = 0, scaled_h = 0;
+        bool scaled_fx = false, scaled_fy = false;
+        std::vector<uint32_t> scaled;  // drawn at scaled_w x scaled_h, mirrored as marked
+        pixman_image_t* scaled_picture = nullptr;
+        bool scaled_opaque = false;
+        int seen_w = 0, seen_h = 0;  // the scaled size of the frame before
+        bool seen_fx = false, seen_fy = false;
         uint64_t last_used = 0;
+        ~Kept();
+        size_t Bytes() const { return (pixels.size() + scaled.size()) * 4; }
     };
 
     void Flush();
@@ -110,7 +122,9 @@ private:
     void Draw(const Source& source, const Placement& at, const Paint& paint);
     // Composes the layers (all of one size) into `out`, at their own size.
     void Compose(const std::vector<Layer>& layers, bool single, uint32_t* out);
-    Kept* Keep(const std::vector<uint64_t>& key, uint64_t hash, int w, int h, bool* fresh);
+    // The source scaled to w x h (and mirrored) as an unturned draw would sample it.
+    static void Scale(const Source& source, int w, int h, bool flip_x, bool flip_y, uint32_t* out);
+    Kept* Keep(const std::vector<uint64_t>& key, uint64_t hash, bool* fresh);
     // Clears what is still pending inside `box` (all of it for null) before a draw that does not cover
     // the box opaquely; a draw that does cover it just takes the box off the pending region.
     void Prepare(const pixman_box32_t* box, bool covers);

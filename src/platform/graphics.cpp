@@ -35,7 +35,9 @@ std::unique_ptr<Compositor> compositor;
 SDL_Renderer* sdl_renderer = nullptr;
 SDL_Texture* screen_targets[2] = {nullptr, nullptr};
 int target_current = 0, target_shown = 1;
-std::unordered_set<TImage*> textured_images;  // images holding textures of the current renderer
+// Images holding textures of the current renderer. Never destroyed: images kept in static variables
+// elsewhere may outlive any static set.
+std::unordered_set<TImage*>& textured_images = *new std::unordered_set<TImage*>();
 
 int Times(int c, int a) {
     const int t = c * a + 128;
