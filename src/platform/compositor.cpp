@@ -269,13 +269,16 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
     const bool single = layers.size() == 1;
     ImageFrame& frame = first.image->frames[static_cast<size_t>(first.frame)];
     MeasureFrame(frame, first.image->width, first.image->height);
-    // A draw without turning whose box differs from its source: scaled, mirrored, or both.
-    float angle = std::fmod(at.angle, 360.0f);
+    // A draw without turning whose box differs from its source: scaled, mirrored, or both. A turned
+    // draw samples fastest from a copy with a clear border.
+    const float angle = std::fmod(at.angle, 360.0f);
+    const bool turned = angle != 0;
     const int box_w = static_cast<int>(at.w), box_h = static_cast<int>(at.h);
-    const bool scaled = angle == 0 && box_w > 0 && box_h > 0 &&
+    const bool scaled = !turned && box_w > 0 && box_h > 0 &&
                         (box_w != first.sw || box_h != first.sh || at.flip_x || at.flip_y);
-    const bool composed = !(single && first.paint.White());
-    if (single && (frame.white == 1 ? !first.paint.White() || !scaled : !composed && !scaled)) {
+    const bool composed = turned || !(single && first.paint.White());
+    const int border = turned ? 1 : 0;
+    if (single && !turned && (frame.white == 1 ? !first.paint.White() || !scaled : !composed && !scaled)) {
         // Drawn as they are: white pictures take their colour through their coverage; untinted ones
         // drawn at their own size need nothing made.
         direct(first);
@@ -285,7 +288,8 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
     // its alpha and blend out: they apply when it is drawn).
     std::vector<uint64_t> key;
     key.reserve(layers.size() * 3 + 1);
-    key.push_back((static_cast<uint64_t>(first.sw) << 32) | static_cast<uint64_t>(first.sh));
+    key.push_back((static_cast<uint64_t>(border) << 62) | (static_cast<uint64_t>(first.sw) << 32) |
+                  static_cast<uint64_t>(first.sh));
     for (const Layer& l : layers) {
         key.push_back(l.image->frames[static_cast<size_t>(l.frame)].serial);
         key.push_back((static_cast<uint64_t>(l.sx) << 32) | static_cast<uint64_t>(l.sy));
@@ -298,18 +302,20 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
         for (const Layer& l : layers) direct(l);
         return;
     }
-    const size_t own_bytes = static_cast<size_t>(first.sw) * first.sh * 4;
+    const int own_w = first.sw + 2 * border, own_h = first.sh + 2 * border;
+    const size_t own_bytes = static_cast<size_t>(own_w) * own_h * 4;
     if (!kept->composed) {
         if (composed) {
             if (cached_bytes_ + own_bytes > kKeptLimit) {
                 for (const Layer& l : layers) direct(l);
                 return;
             }
-            kept->pixels.assign(static_cast<size_t>(first.sw) * first.sh, 0);
-            Compose(layers, single, kept->pixels.data());
-            kept->opaque = AllOpaque(kept->pixels.data(), kept->pixels.size());
-            kept->picture = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, first.sw, first.sh,
-                                                              kept->pixels.data(), first.sw * 4);
+            kept->pixels.assign(static_cast<size_t>(own_w) * own_h, 0);
+            kept->border = border;
+            Compose(layers, single, border, kept->pixels.data());
+            kept->opaque = border == 0 && AllOpaque(kept->pixels.data(), kept->pixels.size());
+            kept->picture =
+                pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, own_w, own_h, kept->pixels.data(), own_w * 4);
             cached_bytes_ += own_bytes;
         }
         kept->composed = true;
@@ -317,11 +323,15 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
     Source s;
     if (composed) {
         s.bits = kept->pixels.data();
-        s.stride = first.sw;
-        s.ow = s.w = first.sw;
-        s.oh = s.h = first.sh;
+        s.stride = own_w;
+        s.ox = s.oy = -border;
+        s.ow = own_w;
+        s.oh = own_h;
+        s.w = first.sw;
+        s.h = first.sh;
         s.whole = kept->picture;
         s.opaque = kept->opaque;
+        s.bordered = border > 0;
     } else {
         s = FrameSource(frame, first.image->width, first.image->height, first.sx, first.sy, first.sw, first.sh);
     }
@@ -419,9 +429,10 @@ Compositor::Kept* Compositor::Keep(const std::vector<uint64_t>& key, uint64_t ha
     return result;
 }
 
-void Compositor::Compose(const std::vector<Layer>& layers, bool single, uint32_t* out) {
+void Compositor::Compose(const std::vector<Layer>& layers, bool single, int border, uint32_t* out) {
     const int w = layers[0].sw, h = layers[0].sh;
-    pixman_image_t* target = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, w, h, out, w * 4);
+    pixman_image_t* target =
+        pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, w + 2 * border, h + 2 * border, out, (w + 2 * border) * 4);
     for (const Layer& l : layers) {
         ImageFrame& frame = l.image->frames[static_cast<size_t>(l.frame)];
         // Only the stored part of the layer's rectangle holds anything.
@@ -431,7 +442,8 @@ void Compositor::Compose(const std::vector<Layer>& layers, bool single, uint32_t
         pixman_image_t* src = Picture(frame);
         const Paint& p = l.paint;
         auto put = [&](pixman_op_t op, pixman_image_t* mask) {
-            pixman_image_composite32(op, src, mask, target, x0 - frame.x, y0 - frame.y, 0, 0, x0 - l.sx, y0 - l.sy,
+            pixman_image_composite32(op, src, mask, target, x0 - frame.x, y0 - frame.y, 0, 0, border + x0 - l.sx,
+                                     border + y0 - l.sy,
                                      x1 - x0, y1 - y0);
             Unref(mask);
         };
@@ -552,9 +564,10 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
                                                      static_cast<int>(std::ceil(maxy)) + 1});
             if (part_box.x2 <= part_box.x1 || part_box.y2 <= part_box.y1) return;
         }
-        // From the rectangle to the stored part.
-        f.m[0][2] -= part_dx;
-        f.m[1][2] -= part_dy;
+        // From the rectangle to the stored part (with its clear border, when it has one).
+        const int border = turned && source.bordered ? 1 : 0;
+        f.m[0][2] -= part_dx - border;
+        f.m[1][2] -= part_dy - border;
         pixman_transform_from_pixman_f_transform(&transform, &f);
     }
     // The source as a picture: the stored pixels from the part's corner when drawn 1:1, else a view
@@ -568,10 +581,14 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
         }
         *src_x = part_box.x1;
         *src_y = part_box.y1;
-        pixman_image_t* view = StoredView(source, part, format);
+        // Padding is much faster than pixman's clear edges: a turned picture pads its clear border.
+        const bool padded_border = turned && source.bordered;
+        Rect viewed = part;
+        if (padded_border) viewed = Rect{part.x - 1, part.y - 1, part.w + 2, part.h + 2};
+        pixman_image_t* view = StoredView(source, viewed, format);
         pixman_image_set_transform(view, &transform);
         pixman_image_set_filter(view, PIXMAN_FILTER_BILINEAR, nullptr, 0);
-        pixman_image_set_repeat(view, turned ? PIXMAN_REPEAT_NONE : PIXMAN_REPEAT_PAD);
+        pixman_image_set_repeat(view, turned && !padded_border ? PIXMAN_REPEAT_NONE : PIXMAN_REPEAT_PAD);
         return view;
     };
     const int px = part_box.x1, py = part_box.y1, pw = part_box.x2 - part_box.x1, ph = part_box.y2 - part_box.y1;
