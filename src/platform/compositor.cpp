@@ -302,18 +302,41 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
         for (const Layer& l : layers) direct(l);
         return;
     }
-    const int own_w = first.sw + 2 * border, own_h = first.sh + 2 * border;
-    const size_t own_bytes = static_cast<size_t>(own_w) * own_h * 4;
     if (!kept->composed) {
         if (composed) {
+            // Only the box of what the layers store is composed, inside the clear border.
+            Rect content;
+            for (const Layer& l : layers) {
+                const ImageFrame& f = l.image->frames[static_cast<size_t>(l.frame)];
+                const int x0 = std::max(l.sx, f.x) - l.sx, y0 = std::max(l.sy, f.y) - l.sy;
+                const int x1 = std::min(l.sx + l.sw, f.x + f.w) - l.sx, y1 = std::min(l.sy + l.sh, f.y + f.h) - l.sy;
+                if (x1 <= x0 || y1 <= y0) continue;
+                if (content.Empty()) {
+                    content = Rect{x0, y0, x1 - x0, y1 - y0};
+                } else {
+                    const int cx1 = std::max(content.x + content.w, x1), cy1 = std::max(content.y + content.h, y1);
+                    content.x = std::min(content.x, x0);
+                    content.y = std::min(content.y, y0);
+                    content.w = cx1 - content.x;
+                    content.h = cy1 - content.y;
+                }
+            }
+            if (content.Empty()) return;  // nothing shows
+            const int own_w = content.w + 2 * border, own_h = content.h + 2 * border;
+            const size_t own_bytes = static_cast<size_t>(own_w) * own_h * 4;
             if (cached_bytes_ + own_bytes > kKeptLimit) {
                 for (const Layer& l : layers) direct(l);
                 return;
             }
             kept->pixels.assign(static_cast<size_t>(own_w) * own_h, 0);
+            kept->x = content.x - border;
+            kept->y = content.y - border;
+            kept->w = own_w;
+            kept->h = own_h;
             kept->border = border;
-            Compose(layers, single, border, kept->pixels.data());
-            kept->opaque = border == 0 && AllOpaque(kept->pixels.data(), kept->pixels.size());
+            Compose(layers, single, -kept->x, -kept->y, own_w, own_h, kept->pixels.data());
+            kept->opaque = border == 0 && own_w == first.sw && own_h == first.sh &&
+                           AllOpaque(kept->pixels.data(), kept->pixels.size());
             kept->picture =
                 pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, own_w, own_h, kept->pixels.data(), own_w * 4);
             cached_bytes_ += own_bytes;
@@ -323,15 +346,16 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
     Source s;
     if (composed) {
         s.bits = kept->pixels.data();
-        s.stride = own_w;
-        s.ox = s.oy = -border;
-        s.ow = own_w;
-        s.oh = own_h;
+        s.stride = kept->w;
+        s.ox = kept->x;
+        s.oy = kept->y;
+        s.ow = kept->w;
+        s.oh = kept->h;
         s.w = first.sw;
         s.h = first.sh;
         s.whole = kept->picture;
         s.opaque = kept->opaque;
-        s.bordered = border > 0;
+        s.bordered = kept->border > 0;
     } else {
         s = FrameSource(frame, first.image->width, first.image->height, first.sx, first.sy, first.sw, first.sh);
     }
@@ -429,10 +453,10 @@ Compositor::Kept* Compositor::Keep(const std::vector<uint64_t>& key, uint64_t ha
     return result;
 }
 
-void Compositor::Compose(const std::vector<Layer>& layers, bool single, int border, uint32_t* out) {
+void Compositor::Compose(const std::vector<Layer>& layers, bool single, int dx, int dy, int out_w, int out_h,
+                         uint32_t* out) {
     const int w = layers[0].sw, h = layers[0].sh;
-    pixman_image_t* target =
-        pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, w + 2 * border, h + 2 * border, out, (w + 2 * border) * 4);
+    pixman_image_t* target = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, out_w, out_h, out, out_w * 4);
     for (const Layer& l : layers) {
         ImageFrame& frame = l.image->frames[static_cast<size_t>(l.frame)];
         // Only the stored part of the layer's rectangle holds anything.
@@ -442,8 +466,8 @@ void Compositor::Compose(const std::vector<Layer>& layers, bool single, int bord
         pixman_image_t* src = Picture(frame);
         const Paint& p = l.paint;
         auto put = [&](pixman_op_t op, pixman_image_t* mask) {
-            pixman_image_composite32(op, src, mask, target, x0 - frame.x, y0 - frame.y, 0, 0, border + x0 - l.sx,
-                                     border + y0 - l.sy,
+            pixman_image_composite32(op, src, mask, target, x0 - frame.x, y0 - frame.y, 0, 0, dx + x0 - l.sx,
+                                     dy + y0 - l.sy,
                                      x1 - x0, y1 - y0);
             Unref(mask);
         };
@@ -539,39 +563,43 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
         return;
     }
     const bool whole_part = part.w == sw && part.h == sh;
+    // What a transformed draw samples: the stored part; for a turned picture with a clear border, all
+    // it stores, padded (pixman pads far faster than it clips edges).
+    const bool padded_border = turned && source.bordered;
+    const Rect viewed = padded_border ? Rect{source.ox, source.oy, source.ow, source.oh} : part;
+    const int view_dx = viewed.x - source.x, view_dy = viewed.y - source.y;
     pixman_box32_t part_box;
     pixman_transform_t transform;
     if (!transformed) {
         part_box = pixman_box32_t{x0 + part_dx, y0 + part_dy, x0 + part_dx + part.w, y0 + part_dy + part.h};
     } else {
         pixman_f_transform_t forward;
-        if (whole_part || !pixman_f_transform_invert(&forward, &f)) {
+        if ((whole_part && !padded_border) || !pixman_f_transform_invert(&forward, &f)) {
             part_box = box;
         } else {
+            // Where the viewed pixels land, a pixel wider for filtering.
             double minx = 1e9, miny = 1e9, maxx = -1e9, maxy = -1e9;
             for (int corner = 0; corner < 4; ++corner) {
-                pixman_f_vector v{{static_cast<double>(part_dx + ((corner == 1 || corner == 2) ? part.w : 0)),
-                                   static_cast<double>(part_dy + (corner >= 2 ? part.h : 0)), 1.0}};
+                pixman_f_vector v{{static_cast<double>(view_dx + ((corner == 1 || corner == 2) ? viewed.w : 0)),
+                                   static_cast<double>(view_dy + (corner >= 2 ? viewed.h : 0)), 1.0}};
                 pixman_f_transform_point(&forward, &v);
                 minx = std::min(minx, v.v[0]);
                 maxx = std::max(maxx, v.v[0]);
                 miny = std::min(miny, v.v[1]);
                 maxy = std::max(maxy, v.v[1]);
             }
-            part_box = Intersect(box, pixman_box32_t{static_cast<int>(std::floor(minx)) - 1,
-                                                     static_cast<int>(std::floor(miny)) - 1,
-                                                     static_cast<int>(std::ceil(maxx)) + 1,
-                                                     static_cast<int>(std::ceil(maxy)) + 1});
+            part_box = pixman_box32_t{static_cast<int>(std::floor(minx)) - 1, static_cast<int>(std::floor(miny)) - 1,
+                                      static_cast<int>(std::ceil(maxx)) + 1, static_cast<int>(std::ceil(maxy)) + 1};
+            if (!padded_border) part_box = Intersect(box, part_box);
             if (part_box.x2 <= part_box.x1 || part_box.y2 <= part_box.y1) return;
         }
-        // From the rectangle to the stored part (with its clear border, when it has one).
-        const int border = turned && source.bordered ? 1 : 0;
-        f.m[0][2] -= part_dx - border;
-        f.m[1][2] -= part_dy - border;
+        // From the rectangle to the viewed pixels.
+        f.m[0][2] -= view_dx;
+        f.m[1][2] -= view_dy;
         pixman_transform_from_pixman_f_transform(&transform, &f);
     }
     // The source as a picture: the stored pixels from the part's corner when drawn 1:1, else a view
-    // of the part alone carrying the transform.
+    // carrying the transform.
     auto picture_of = [&](pixman_format_code_t format, int* src_x, int* src_y) {
         if (!transformed) {
             *src_x = part.x - source.ox;
@@ -581,10 +609,6 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
         }
         *src_x = part_box.x1;
         *src_y = part_box.y1;
-        // Padding is much faster than pixman's clear edges: a turned picture pads its clear border.
-        const bool padded_border = turned && source.bordered;
-        Rect viewed = part;
-        if (padded_border) viewed = Rect{part.x - 1, part.y - 1, part.w + 2, part.h + 2};
         pixman_image_t* view = StoredView(source, viewed, format);
         pixman_image_set_transform(view, &transform);
         pixman_image_set_filter(view, PIXMAN_FILTER_BILINEAR, nullptr, 0);

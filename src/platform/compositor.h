@@ -104,7 +104,8 @@ private:
         std::vector<uint64_t> key;
         bool composed = false;         // false while seen only once
         std::vector<uint32_t> pixels;  // the composition (none for an untinted single picture)
-        int border = 0;                // clear pixels round it (for turned draws)
+        int x = 0, y = 0, w = 0, h = 0;  // where `pixels` lie in the layers' rectangle
+        int border = 0;                  // clear pixels round what shows (for turned draws)
         pixman_image_t* picture = nullptr;
         bool opaque = false;
         int scaled_w = 0, scaled_h = 0;
@@ -122,9 +123,9 @@ private:
     void Flush();
     void DrawLayers(const std::vector<Layer>& layers, const Placement& at);
     void Draw(const Source& source, const Placement& at, const Paint& paint);
-    // Composes the layers (all of one size) into `out`, at their own size inside a clear border of
-    // `border` pixels.
-    void Compose(const std::vector<Layer>& layers, bool single, int border, uint32_t* out);
+    // Composes the layers (all of one size) into the out_w x out_h pixels `out`, the layers' rectangle
+    // placed at (dx, dy).
+    void Compose(const std::vector<Layer>& layers, bool single, int dx, int dy, int out_w, int out_h, uint32_t* out);
     // The source scaled to w x h (and mirrored) as an unturned draw would sample it.
     static void Scale(const Source& source, int w, int h, bool flip_x, bool flip_y, uint32_t* out);
     Kept* Keep(const std::vector<uint64_t>& key, uint64_t hash, bool* fresh);

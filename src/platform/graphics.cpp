@@ -311,7 +311,38 @@ void MeasureFrame(ImageFrame& frame, int fw, int fh) {
     frame.white = white ? 1 : 0;
 }
 
+namespace {
+// The box of a pixmap's visible (alpha != 0) pixels; false when none is visible.
+bool VisibleBox(const Pixmap& p, int x, int y, int w, int h, int* x0, int* y0, int* x1, int* y1) {
+    const int left = std::max(x, 0), top = std::max(y, 0);
+    const int right = std::min(x + w, p.width), bottom = std::min(y + h, p.height);
+    *x0 = right;
+    *y0 = bottom;
+    *x1 = left - 1;
+    *y1 = top - 1;
+    for (int py = top; py < bottom; ++py) {
+        const uint8_t* row = &p.rgba[(static_cast<size_t>(py) * p.width) * 4];
+        for (int px = left; px < right; ++px) {
+            if (row[px * 4 + 3] == 0) continue;
+            *x0 = std::min(*x0, px);
+            *x1 = std::max(*x1, px);
+            *y0 = std::min(*y0, py);
+            *y1 = std::max(*y1, py);
+        }
+    }
+    return *x1 >= *x0;
+}
+}  // namespace
+
 ImageFrame FrameFromPixmap(Pixmap&& pixmap) {
+    int x0, y0, x1, y1;
+    const bool visible = VisibleBox(pixmap, 0, 0, pixmap.width, pixmap.height, &x0, &y0, &x1, &y1);
+    if (!visible || x0 > 1 || y0 > 1 || x1 < pixmap.width - 2 || y1 < pixmap.height - 2) {
+        // A clear margin: only the box around what shows is kept.
+        ImageFrame frame = TrimmedFrame(pixmap, 0, 0, pixmap.width, pixmap.height);
+        pixmap = Pixmap();
+        return frame;
+    }
     ImageFrame frame;
     uint8_t* p = pixmap.rgba.data();
     const size_t n = pixmap.rgba.size() / 4;
@@ -324,22 +355,9 @@ ImageFrame FrameFromPixmap(Pixmap&& pixmap) {
 }
 
 ImageFrame TrimmedFrame(const Pixmap& sheet, int x, int y, int w, int h) {
-    // The cell as it lies within the pixmap.
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + w, sheet.width), bottom = std::min(y + h, sheet.height);
-    int x0 = right, y0 = bottom, x1 = left - 1, y1 = top - 1;
-    for (int py = top; py < bottom; ++py) {
-        const uint8_t* row = &sheet.rgba[(static_cast<size_t>(py) * sheet.width) * 4];
-        for (int px = left; px < right; ++px) {
-            if (row[px * 4 + 3] == 0) continue;
-            x0 = std::min(x0, px);
-            x1 = std::max(x1, px);
-            y0 = std::min(y0, py);
-            y1 = std::max(y1, py);
-        }
-    }
+    int x0, y0, x1, y1;
     ImageFrame frame;
-    if (x1 < x0) return frame;  // nothing visible
+    if (!VisibleBox(sheet, x, y, w, h, &x0, &y0, &x1, &y1)) return frame;  // nothing visible
     // A clear border where the cell allows, so filtering at the box's edge reads transparency.
     x0 = std::max(x0 - 1, x);
     y0 = std::max(y0 - 1, y);

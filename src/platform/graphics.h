@@ -112,7 +112,8 @@ void UnlockImage(const Image& image, int frame = 0);
 // A frame read back as a straight-alpha pixmap, and one pixel of it (0 outside the frame).
 Pixmap ImagePixmap(const Image& image, int frame = 0);
 uint32_t ReadImagePixel(const Image& image, int frame, int x, int y);
-// Turns decoded pixels into a frame in place: straight RGBA bytes become premultiplied words.
+// Turns decoded pixels into a frame: straight RGBA bytes become premultiplied words, in place when
+// the picture shows to its edges, else only the box around what shows is kept (with a clear border).
 ImageFrame FrameFromPixmap(Pixmap&& pixmap);
 // The w x h cell at (x, y) of a pixmap as a frame that stores only the box around its visible pixels
 // (with a one-pixel clear border inside the cell).
