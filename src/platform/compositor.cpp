@@ -340,6 +340,18 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
             kept->picture =
                 pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, own_w, own_h, kept->pixels.data(), own_w * 4);
             cached_bytes_ += own_bytes;
+            if (border > 0 && own_w < 32768) {
+                kept->row_first.assign(static_cast<size_t>(own_h), -1);
+                kept->row_last.assign(static_cast<size_t>(own_h), -1);
+                for (int y = 0; y < own_h; ++y) {
+                    const uint32_t* row = &kept->pixels[static_cast<size_t>(y) * own_w];
+                    for (int x = 0; x < own_w; ++x) {
+                        if (!(row[x] >> 24)) continue;
+                        if (kept->row_first[y] < 0) kept->row_first[y] = static_cast<int16_t>(x);
+                        kept->row_last[y] = static_cast<int16_t>(x);
+                    }
+                }
+            }
         }
         kept->composed = true;
     }
@@ -356,6 +368,10 @@ void Compositor::DrawLayers(const std::vector<Layer>& layers, const Placement& a
         s.whole = kept->picture;
         s.opaque = kept->opaque;
         s.bordered = kept->border > 0;
+        if (!kept->row_first.empty()) {
+            s.row_first = kept->row_first.data();
+            s.row_last = kept->row_last.data();
+        }
     } else {
         s = FrameSource(frame, first.image->width, first.image->height, first.sx, first.sy, first.sw, first.sh);
     }
@@ -516,15 +532,19 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
         f.m[1][1] = at.flip_y ? -ky : ky;
         f.m[1][2] = at.flip_y ? sh + y0 * ky : -y0 * ky;
     } else {
-        if (!(at.w > 0) || !(at.h > 0)) return;
+        // Turned about the centre of the box cut to whole pixels, as SDL's renderer turns it.
+        const int box_x = static_cast<int>(at.cx - at.w / 2), box_y = static_cast<int>(at.cy - at.h / 2);
+        const int box_w = static_cast<int>(at.w), box_h = static_cast<int>(at.h);
+        if (box_w <= 0 || box_h <= 0) return;
+        const double ccx = box_x + box_w / 2, ccy = box_y + box_h / 2;
         const double rad = angle * M_PI / 180.0;
         const double c = std::cos(rad), s = std::sin(rad);
-        const double hw = at.w / 2.0, hh = at.h / 2.0;
+        const double hw = box_w / 2.0, hh = box_h / 2.0;
         double minx = 1e9, miny = 1e9, maxx = -1e9, maxy = -1e9;
         for (int corner = 0; corner < 4; ++corner) {
             const double lx = (corner == 1 || corner == 2) ? hw : -hw;
             const double ly = corner >= 2 ? hh : -hh;
-            const double px = at.cx + lx * c - ly * s, py = at.cy + lx * s + ly * c;
+            const double px = ccx + lx * c - ly * s, py = ccy + lx * s + ly * c;
             minx = std::min(minx, px);
             maxx = std::max(maxx, px);
             miny = std::min(miny, py);
@@ -536,13 +556,13 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
         h = static_cast<int>(std::ceil(maxy)) - y0;
         transformed = true;
         // Screen point -> box-local (turned back) -> source rectangle.
-        const double kx = (at.flip_x ? -1.0 : 1.0) * sw / at.w, ky = (at.flip_y ? -1.0 : 1.0) * sh / at.h;
+        const double kx = (at.flip_x ? -1.0 : 1.0) * sw / box_w, ky = (at.flip_y ? -1.0 : 1.0) * sh / box_h;
         f.m[0][0] = c * kx;
         f.m[0][1] = s * kx;
-        f.m[0][2] = -(at.cx * c + at.cy * s) * kx + sw / 2.0;
+        f.m[0][2] = -(ccx * c + ccy * s) * kx + sw / 2.0;
         f.m[1][0] = -s * ky;
         f.m[1][1] = c * ky;
-        f.m[1][2] = (at.cx * s - at.cy * c) * ky + sh / 2.0;
+        f.m[1][2] = (ccx * s - ccy * c) * ky + sh / 2.0;
         f.m[2][0] = 0;
         f.m[2][1] = 0;
         f.m[2][2] = 1;
@@ -638,6 +658,7 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
     }
 
     Prepare(&part_box, false);
+    const bool spans = padded_border && ClipToSpans(source, f, part_box);
     pixman_image_t* picture = picture_of(PIXMAN_a8r8g8b8, &src_x, &src_y);
     const pixman_op_t op = additive ? PIXMAN_OP_ADD : PIXMAN_OP_OVER;
     if (white_paint) {
@@ -668,7 +689,62 @@ void Compositor::Draw(const Source& source, const Placement& at, const Paint& pa
         Unref(mask);
     }
     Unref(picture);
+    if (spans) RestoreClip();
 }
+
+bool Compositor::ClipToSpans(const Source& source, const pixman_f_transform_t& to_view, const pixman_box32_t& box) {
+    const int w = box.x2 - box.x1, h = box.y2 - box.y1;
+    if (!source.row_first || static_cast<long>(w) * h < 32768) return false;
+    // Along a screen row the sample moves by (du, dv) a pixel; a steep turn crosses too many rows.
+    const double du = to_view.m[0][0], dv = to_view.m[1][0];
+    if (std::fabs(dv) * w > 256) return false;
+    std::vector<pixman_box32_t> boxes;
+    constexpr int kBand = 4;
+    for (int y0 = box.y1; y0 < box.y2; y0 += kBand) {
+        double lo = 1e9, hi = -1e9;
+        for (int y = y0; y < std::min(y0 + kBand, box.y2); ++y) {
+            // The sample at screen x: u = u0 + du * (x + 0.5), v = v0 + dv * (x + 0.5).
+            const double u0 = to_view.m[0][1] * (y + 0.5) + to_view.m[0][2];
+            const double v0 = to_view.m[1][1] * (y + 0.5) + to_view.m[1][2];
+            const double va = v0 + dv * (box.x1 + 0.5), vb = v0 + dv * (box.x2 - 0.5);
+            const int r0 = std::max(0, static_cast<int>(std::floor(std::min(va, vb) - 1.5)));
+            const int r1 = std::min(source.oh - 1, static_cast<int>(std::ceil(std::max(va, vb) + 0.5)));
+            for (int r = r0; r <= r1; ++r) {
+                if (source.row_first[r] < 0) continue;
+                // Screen x where row r is within the filter's reach, and the row's columns too.
+                double x_lo = box.x1, x_hi = box.x2;
+                auto limit = [&](double slope, double base, double from, double to) {
+                    // from <= base + slope * (x + 0.5) <= to
+                    if (slope == 0) {
+                        if (base < from || base > to) x_hi = x_lo - 1;
+                        return;
+                    }
+                    double a = (from - base) / slope - 0.5, b = (to - base) / slope - 0.5;
+                    if (a > b) std::swap(a, b);
+                    x_lo = std::max(x_lo, a);
+                    x_hi = std::min(x_hi, b);
+                };
+                limit(dv, v0, r - 1.0, r + 2.0);
+                limit(du, u0, source.row_first[r] - 1.0, source.row_last[r] + 2.0);
+                if (x_hi < x_lo) continue;
+                lo = std::min(lo, x_lo);
+                hi = std::max(hi, x_hi);
+            }
+        }
+        if (hi < lo) continue;
+        boxes.push_back(pixman_box32_t{std::max(box.x1, static_cast<int>(std::floor(lo)) - 1), y0,
+                                       std::min(box.x2, static_cast<int>(std::ceil(hi)) + 2),
+                                       std::min(y0 + kBand, box.y2)});
+    }
+    pixman_region32_t region;
+    pixman_region32_init_rects(&region, boxes.data(), static_cast<int>(boxes.size()));
+    if (clipped_) pixman_region32_intersect(&region, &region, &clip_);
+    pixman_image_set_clip_region32(Target(), &region);
+    pixman_region32_fini(&region);
+    return true;
+}
+
+void Compositor::RestoreClip() { pixman_image_set_clip_region32(Target(), clipped_ ? &clip_ : nullptr); }
 
 void Compositor::FillRect(float x, float y, float w, float h, const Paint& paint) {
     Flush();

@@ -89,6 +89,9 @@ public:
         bool opaque = false;
         bool white = false;
         bool bordered = false;  // the stored pixels hold a clear pixel all round the rectangle
+        // Per stored row, the first and last column holding anything (-1: none); may be null.
+        const int16_t* row_first = nullptr;
+        const int16_t* row_last = nullptr;
     };
 
 private:
@@ -106,6 +109,7 @@ private:
         std::vector<uint32_t> pixels;  // the composition (none for an untinted single picture)
         int x = 0, y = 0, w = 0, h = 0;  // where `pixels` lie in the layers' rectangle
         int border = 0;                  // clear pixels round what shows (for turned draws)
+        std::vector<int16_t> row_first, row_last;  // what each row of `pixels` shows (turned draws)
         pixman_image_t* picture = nullptr;
         bool opaque = false;
         int scaled_w = 0, scaled_h = 0;
@@ -133,6 +137,10 @@ private:
     // the box opaquely; a draw that does cover it just takes the box off the pending region.
     void Prepare(const pixman_box32_t* box, bool covers);
     pixman_image_t* Target() const { return images_[current_]; }
+    // Limits the next composite to the screen rows' spans where a turned source shows anything
+    // (false when not worth it); RestoreClip undoes it.
+    bool ClipToSpans(const Source& source, const pixman_f_transform_t& to_view, const pixman_box32_t& box);
+    void RestoreClip();
     void Composite(pixman_op_t op, pixman_image_t* src, pixman_image_t* mask, int src_x, int src_y, int x, int y,
                    int w, int h);
 
