@@ -75,7 +75,8 @@ TEST(PictureScenario, TheTitleWithTheCharacterDialog) {
     if (!GameRunner::DataAvailable()) GTEST_SKIP() << "game or data not built";
     Play play;
     play.name = "pictures_title";
-    play.script = "wait 10\nclick 20 20\nwait 90\nclick 20 20\nwait 1000\nscreenshot @character\nquit\n";
+    // The dialog is up while the title's name is still being revealed.
+    play.script = "wait 10\nclick 20 20\nwait 90\nclick 20 20\nwait 600\nscreenshot @character\nquit\n";
     play.shots = {"character"};
     ExpectSamePictures(play);
 }
@@ -105,8 +106,8 @@ TEST(PictureScenario, AShopDialogueWithBothPortraits) {
     play.name = "pictures_dialogue";
     play.location = "4";
     play.save = Flag("A Letter from Grandma", 1) + Flag("Met-Malcolm", 1) + Flag("Money", 50) + Flag("Quest-Goods", 1);
-    play.script = SkipSplash(1000) + ClickAt(512, 352) + "wait 300\n" + ClickAt(530, 312) +
-                  "wait 300\nscreenshot @dialogue\nquit\n";
+    play.script = SkipSplash(1000) + ClickAt(512, 352) + "wait 250\n" + ClickAt(530, 312) +
+                  "wait 200\nscreenshot @dialogue\nquit\n";
     play.shots = {"dialogue"};
     ExpectSamePictures(play);
 }
