@@ -1,7 +1,9 @@
-// Media costs: picture decoding per megapixel, the software renderer drawing 1000 sprites a frame,
-// and the mixer with 16 channels. Run headless: SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy.
+// Media costs: picture decoding per megapixel, 1000 sprites a frame drawn by the compositor and by
+// SDL's software renderer, and the mixer with 16 channels. Run headless: SDL_VIDEODRIVER=dummy
+// SDL_AUDIODRIVER=dummy.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -72,18 +74,22 @@ Pixmap SpritePixmap() {
     return p;
 }
 
-// 1000 sprites per frame, each as DrawImage would be called, then the frame is shown.
+// 1000 sprites per frame, each as DrawImage would be called, then the frame is shown; drawn by the
+// compositor (renderer:0) or by SDL's software renderer (renderer:1).
 void BM_Draw1000Sprites(benchmark::State& state) {
     VideoOptions options;
     options.headless = true;
-    if (!OpenGraphics(options)) {
+    setenv("MOSSMEADOW_DRAWING", state.range(1) ? "renderer" : "compositor", 1);
+    const bool opened = OpenGraphics(options);
+    unsetenv("MOSSMEADOW_DRAWING");
+    if (!opened) {
         state.SkipWithError("no headless display");
         return;
     }
     const bool through_registry = state.range(0) != 0;
     TempFolder dir;
     Image sprite = ImageFromPixmap(SpritePixmap());
-    // The registry path draws frame 1 of a two-frame sheet (textured sub-rectangle with insets).
+    // The registry path draws frame 1 of a two-frame sheet.
     Pixmap sheet(128, 64);
     const Pixmap one = SpritePixmap();
     for (int y = 0; y < 64; ++y)
@@ -115,7 +121,10 @@ void BM_Draw1000Sprites(benchmark::State& state) {
     sprite.reset();
     CloseGraphics();
 }
-BENCHMARK(BM_Draw1000Sprites)->Arg(0)->Arg(1)->ArgNames({"registry"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Draw1000Sprites)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"registry", "renderer"})
+    ->Unit(benchmark::kMillisecond);
 
 // 16 channels: looping effects at assorted rates, volumes and pans, mono and stereo.
 void BM_Mix16Channels(benchmark::State& state) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake pkg-config libsdl2-dev libpng-dev libjpeg62-turbo-dev libfreetype-dev
+packages=(build-essential cmake pkg-config libsdl2-dev libpng-dev libjpeg62-turbo-dev libfreetype-dev libpixman-1-dev
   libogg-dev libvorbis-dev libcairo2-dev googletest libgtest-dev
   libfontconfig-dev libebur128-dev
   fonts-comic-neue fonts-quicksand fonts-comfortaa fonts-cabinsketch fonts-dejavu-core

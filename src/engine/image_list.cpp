@@ -1,6 +1,7 @@
 #include "image_list.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "image_decode.h"
 
@@ -19,15 +20,42 @@ std::vector<SizeCacheEntry> size_cache;
 
 bool IdTaken(int id) { return ImageList::GetImageContainer(id) != nullptr; }
 
+// A cut picture unused for this many frames (two seconds) is let go.
+constexpr uint64_t kIdleFrames = 200;
+uint64_t idle_checked = 0;  // the frame whose draws last looked for idle pictures
+
 // Cuts a pixmap into rows x cols square tiles of `split` pixels; the remainder at the right and
 // bottom edges is dropped.
 std::vector<Image> CutTiles(const Pixmap& pixmap, int split) {
     std::vector<Image> tiles;
     const int cols = pixmap.width / split;
     const int rows = pixmap.height / split;
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j < cols; ++j) tiles.push_back(ImageFromPixmap(pixmap.Window(j * split, i * split, split, split)));
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < cols; ++j) {
+            Pixmap piece(split, split);
+            for (int y = 0; y < split; ++y) {
+                std::memcpy(&piece.rgba[static_cast<size_t>(y) * split * 4],
+                            &pixmap.rgba[(static_cast<size_t>(i * split + y) * pixmap.width + j * split) * 4],
+                            static_cast<size_t>(split) * 4);
+            }
+            auto tile = std::make_shared<TImage>();
+            tile->width = split;
+            tile->height = split;
+            tile->frames.push_back(FrameFromPixmap(std::move(piece)));
+            tiles.push_back(tile);
+        }
+    }
     return tiles;
+}
+
+// Decodes a cut picture that was let go; false when its file no longer decodes.
+bool EnsureLoaded(ImageContainer& c) {
+    c.last_used = FrameCount();
+    if (!c.images.empty() || c.path.empty()) return true;
+    Pixmap pixmap;
+    if (!DecodeImageFile(c.path, &pixmap)) return false;
+    c.images = CutTiles(pixmap, c.split);
+    return true;
 }
 
 // A sprite sheet's registration, images still to add: ids id .. id + count - 1, frames of
@@ -50,10 +78,10 @@ int AddContainer(std::unique_ptr<ImageContainer> c) {
 }
 
 // Alpha of the pixel (px, py) of the whole registered picture; outside it counts as transparent.
-uint8_t AlphaAt(const ImageContainer& c, int px, int py) {
+uint8_t AlphaAt(ImageContainer& c, int px, int py) {
     if (px < 0 || py < 0) return 0;
-    const Pixmap* pixmap = nullptr;
     if (c.split > 0) {
+        if (!EnsureLoaded(c)) return 0;
         const int cols = c.width / c.split;
         const int rows = c.height / c.split;
         const int tj = px / c.split;
@@ -61,18 +89,21 @@ uint8_t AlphaAt(const ImageContainer& c, int px, int py) {
         if (tj >= cols || ti >= rows) return 0;
         const size_t index = static_cast<size_t>(ti) * cols + tj;
         if (index >= c.images.size() || !c.images[index] || c.images[index]->frames.empty()) return 0;
-        pixmap = &c.images[index]->frames[0];
-        px %= c.split;
-        py %= c.split;
-    } else {
-        if (c.images.empty() || !c.images[0] || c.images[0]->frames.empty()) return 0;
-        pixmap = &c.images[0]->frames[0];
+        return static_cast<uint8_t>(c.images[index]->frames[0].Pixel(px % c.split, py % c.split) >> 24);
     }
-    if (px >= pixmap->width || py >= pixmap->height) return 0;
-    return pixmap->rgba[(static_cast<size_t>(py) * pixmap->width + px) * 4 + 3];
+    if (c.images.empty() || !c.images[0] || c.images[0]->frames.empty()) return 0;
+    const TImage& image = *c.images[0];
+    if (c.count > 1) {
+        // A sheet: the frame under the point.
+        if (px >= c.w * c.tile_x) return 0;
+        const size_t k = static_cast<size_t>(py / c.tile_y) * c.w + px / c.tile_x;
+        if (k >= image.frames.size()) return 0;
+        return static_cast<uint8_t>(image.frames[k].Pixel(px % c.tile_x, py % c.tile_y) >> 24);
+    }
+    return static_cast<uint8_t>(image.frames[0].Pixel(px, py) >> 24);
 }
 
-Area MeasureVisible(const ImageContainer& c, int left, int top, int rect_w, int rect_h) {
+Area MeasureVisible(ImageContainer& c, int left, int top, int rect_w, int rect_h) {
     int first_row = -1, last_row = -1, first_col = -1, last_col = -1;
     for (int y = 0; y < rect_h; ++y) {
         for (int x = 0; x < rect_w; ++x) {
@@ -118,9 +149,17 @@ int ImageList::AddImage(const std::string& path, int id) {
 
 int ImageList::AddAnimImage(const std::string& path, int id, int tile_x, int tile_y, int count) {
     if (tile_x <= 0 || tile_y <= 0 || count <= 0 || IdTaken(id)) return 0;
-    Image image = LoadImage(path);
-    if (!image || image->width / tile_x < 1) return 0;
-    auto c = SheetContainer(id, tile_x, tile_y, count, image->width, image->height);
+    Pixmap sheet;
+    if (!DecodeImageFile(path, &sheet) || sheet.width / tile_x < 1) return 0;
+    auto c = SheetContainer(id, tile_x, tile_y, count, sheet.width, sheet.height);
+    // Each frame keeps only the box around what it shows: sheets are mostly clear.
+    auto image = std::make_shared<TImage>();
+    image->width = tile_x;
+    image->height = tile_y;
+    image->frames.reserve(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        image->frames.push_back(TrimmedFrame(sheet, (k % c->w) * tile_x, (k / c->w) * tile_y, tile_x, tile_y));
+    }
     c->images.push_back(image);
     return AddContainer(std::move(c));
 }
@@ -135,7 +174,8 @@ int ImageList::AddSplitImage(const std::string& path, int id, int split) {
     c->width = pixmap.width;
     c->height = pixmap.height;
     c->split = split;
-    c->images = CutTiles(pixmap, split);
+    // Only the size is kept now: the tiles are cut when the picture is first used.
+    c->path = path;
     return AddContainer(std::move(c));
 }
 
@@ -183,7 +223,7 @@ int ImageList::GetHeight(int id) {
 }
 
 std::optional<Area> ImageList::GetSize(int id) {
-    const ImageContainer* c = GetImageContainer(id);
+    ImageContainer* c = GetImageContainer(id);
     if (!c) return std::nullopt;
     const int k = id - c->id;
     for (const SizeCacheEntry& e : size_cache)
@@ -202,8 +242,12 @@ std::optional<Area> ImageList::GetSize(int id) {
 }
 
 void ImageList::DrawSimple(int id, float x, float y) {
-    const ImageContainer* c = GetImageContainer(id);
-    if (!c || c->images.empty()) return;
+    if (FrameCount() != idle_checked) {
+        idle_checked = FrameCount();
+        ReleaseIdle(kIdleFrames);
+    }
+    ImageContainer* c = GetImageContainer(id);
+    if (!c || (c->split > 0 && !EnsureLoaded(*c)) || c->images.empty()) return;
     const float screen_w = static_cast<float>(kVirtualWidth);
     const float screen_h = static_cast<float>(kVirtualHeight);
     if (c->count <= 1) {
@@ -234,7 +278,7 @@ void ImageList::DrawSimple(int id, float x, float y) {
     const int fx = (k % c->w) * c->tile_x;
     const int fy = (k / c->w) * c->tile_y;
     if (c->split <= 0) {
-        DrawPart(c->images[0], c->width, c->height, fx, fy, c->tile_x, c->tile_y, x, y);
+        DrawPart(c->images[0], c->tile_x, c->tile_y, 0, 0, c->tile_x, c->tile_y, x, y, k);
         return;
     }
     const int s = c->split;
@@ -245,17 +289,24 @@ void ImageList::DrawSimple(int id, float x, float y) {
 void ImageList::DrawSimpleRect(int id, int sx, int sy, int sw, int sh, float x, float y) {
     const ImageContainer* c = GetImageContainer(id);
     if (!c || c->images.empty() || c->split > 0) return;
-    int fx = 0, fy = 0;
     if (c->count > 1) {
-        const int k = id - c->id;
-        fx = (k % c->w) * c->tile_x;
-        fy = (k / c->w) * c->tile_y;
+        DrawPart(c->images[0], c->tile_x, c->tile_y, sx, sy, sw, sh, x, y, id - c->id);
+        return;
     }
-    DrawPart(c->images[0], c->width, c->height, fx + sx, fy + sy, sw, sh, x, y);
+    DrawPart(c->images[0], c->width, c->height, sx, sy, sw, sh, x, y);
+}
+
+void ImageList::ReleaseIdle(uint64_t idle_frames) {
+    const uint64_t now = FrameCount();
+    for (auto& c : image_list) {
+        if (c->split <= 0 || c->path.empty() || c->images.empty() || c->last_used + idle_frames >= now) continue;
+        c->images.clear();
+        c->images.shrink_to_fit();
+    }
 }
 
 void ImageList::DrawPart(const Image& image, int image_w, int image_h, int sx, int sy, int sw, int sh, float x,
-                         float y) {
+                         float y, int frame) {
     if (!image || image_w <= 0 || image_h <= 0 || sw <= 0 || sh <= 0) return;
     float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
     if (sx != 0 || sy != 0 || sw != image_w || sh != image_h) {
@@ -266,5 +317,5 @@ void ImageList::DrawPart(const Image& image, int image_w, int image_h, int sx, i
         v0 = (static_cast<float>(sy) + 0.25f) / static_cast<float>(image_h);
         v1 = (static_cast<float>(sy + sh) - 0.75f) / static_cast<float>(image_h);
     }
-    DrawImageQuad(image, 0, x, y, static_cast<float>(sw), static_cast<float>(sh), u0, v0, u1, v1);
+    DrawImageQuad(image, frame, x, y, static_cast<float>(sw), static_cast<float>(sh), u0, v0, u1, v1);
 }

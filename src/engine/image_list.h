@@ -22,7 +22,13 @@ public:
     int width = 0;    // size of the whole loaded picture
     int height = 0;
     int split = 0;    // edge of the square tiles the picture was cut into; 0 = not cut
-    std::vector<Image> images;  // the picture, or its tiles row by row (width / split per row)
+    // The picture; a sheet's frames as the frames of one image; or a cut picture's tiles row by row
+    // (width / split per row). A cut picture (a location's background: large, one scene's) is decoded
+    // when first drawn or measured and let go again when no frame has used it for a while: then
+    // `images` is empty and `path` says where it comes from.
+    std::vector<Image> images;
+    std::string path;
+    uint64_t last_used = 0;  // the frame (FrameCount) that last drew or measured it
     std::function<void(int, int)> Callback;  // unused by the game
 
     bool Covers(int other) const { return other >= id && other < id + count; }
@@ -58,9 +64,12 @@ public:
     // Draws the source rectangle of the picture (for a sheet, relative to the frame's corner) centred
     // on (x, y). Cut pictures are not drawn this way.
     static void DrawSimpleRect(int id, int sx, int sy, int sw, int sh, float x, float y);
-    // The primitive under both: the source rectangle of frame 0 of `image` as a sw x sh quad centred
+    // The primitive under both: the source rectangle of a frame of `image` as a sw x sh quad centred
     // on (x, y). Texture coordinates are inset a little unless the rectangle is the whole picture, so
     // neighbouring frames never bleed in.
     static void DrawPart(const Image& image, int image_w, int image_h, int sx, int sy, int sw, int sh, float x,
-                         float y);
+                         float y, int frame = 0);
+    // Lets go of cut pictures no frame has used for `idle_frames` frames (they decode again when next
+    // used). Drawing calls it once a frame.
+    static void ReleaseIdle(uint64_t idle_frames);
 };

@@ -10,6 +10,7 @@ int pause_shown = 0;
 
 namespace {
 int text_w = 0, text_h = 0;
+Image frozen;  // the frame on screen when the game paused: the overlay lies over it
 }
 
 void Pause::Update(float dt) {
@@ -17,9 +18,11 @@ void Pause::Update(float dt) {
         pause_shown = 0;
         pause_fade.Set(0, 20);
     }
+    if (app_active) frozen = nullptr;  // the game draws its own frames again
     if (!app_active && !pause_shown) {
         pause_shown = 1;
         pause_fade.Set(1, 20);
+        frozen = LastShownFrame();
         FontList::SetFont(6);
         text_w = TextWidth("Paused");
         text_h = TextHeight("Paused");
@@ -28,6 +31,18 @@ void Pause::Update(float dt) {
 }
 
 void Pause::Draw() {
+    if (frozen) {
+        SetColor(255, 255, 255);
+        SetAlpha(1);
+        SetBlend(SOLIDBLEND);
+        SetScale(1, 1);
+        SetRotation(0);
+        float ox, oy;
+        GetOrigin(&ox, &oy);
+        SetOrigin(0, 0);
+        DrawImage(frozen, kVirtualWidth / 2.0f, kVirtualHeight / 2.0f);
+        SetOrigin(ox, oy);
+    }
     const float fade = static_cast<float>(pause_fade.Get());
     if (!(fade > 0)) return;
     SetColor(0, 0, 0);

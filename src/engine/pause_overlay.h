@@ -1,4 +1,5 @@
-// The "Paused" overlay shown while the window has lost focus.
+// The "Paused" overlay shown while the window has lost focus, over the last frame the game showed
+// (frozen while the game is paused).
 #pragma once
 
 #include "primitives.h"

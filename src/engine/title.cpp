@@ -175,7 +175,7 @@ void Title::UpdateReveal(float dt) {
     if (!title_image) return;
     const ImageContainer* logo = ImageList::GetImageContainer(400);
     if (!logo || logo->images.empty() || logo->images[0]->frames.empty()) return;
-    const Pixmap& source = logo->images[0]->frames[0];
+    const Image& source = logo->images[0];
     title_counter += dt;
     // Each frame copies about four visible cells per time unit. A logo with few visible cells
     // must not keep the loop searching forever: the misses are bounded.
@@ -184,7 +184,7 @@ void Title::UpdateReveal(float dt) {
     while (title_counter > 0) {
         const int cx = Rand(0, title_map.width - 1);
         const int cy = Rand(0, title_map.height - 1);
-        const uint32_t pixel = source.ReadPixel(cx * 8, cy * 8);
+        const uint32_t pixel = ReadImagePixel(source, 0, cx * 8, cy * 8);
         if ((pixel >> 24) != 0) {
             title_map.WritePixel(cx, cy, pixel);
             title_counter -= 0.25f;

@@ -8,8 +8,6 @@
 #include <array>
 #include <cmath>
 
-#include <SDL_rect.h>
-
 #include "graphics.h"
 #include "graphics_internal.h"
 
@@ -175,8 +173,7 @@ int TextHeight(const std::string& text) {
 void DrawText(const std::string& text, float x, float y) {
     const Font& font = ActiveFont();
     if (!font) return;
-    SDL_Texture* texture = ImageTexture(font->atlas, 0);
-    if (!texture) return;
+    if (!GraphicsOpen()) return;
     float sx, sy, ox, oy;
     GetScale(&sx, &sy);
     GetOrigin(&ox, &oy);
@@ -194,8 +191,8 @@ void DrawText(const std::string& text, float x, float y) {
             const float gy0 = y + oy + (pen_y + static_cast<float>(font->ascender - g.top)) * sy;
             const float gx1 = gx0 + static_cast<float>(g.width) * sx;
             const float gy1 = gy0 + static_cast<float>(g.height) * sy;
-            const SDL_Rect src{g.atlas_x, g.atlas_y, g.width, g.height};
-            DrawTextureRect(texture, src, (gx0 + gx1) / 2, (gy0 + gy1) / 2, gx1 - gx0, gy1 - gy0, 0, false, false);
+            DrawFrameRect(font->atlas, 0, g.atlas_x, g.atlas_y, g.width, g.height, (gx0 + gx1) / 2, (gy0 + gy1) / 2,
+                          gx1 - gx0, gy1 - gy0, 0, false, false);
         }
         pen_x += static_cast<float>(g.advance);
     }

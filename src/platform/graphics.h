@@ -1,7 +1,11 @@
 // The drawing layer: one window letterboxing a 1024 x 768 virtual screen, images drawn centred with
 // the global drawing state (colour, alpha, blend, scale, rotation, viewport), rectangles, lines and
-// text. Images are CPU pixmaps uploaded to textures on first draw, so loading and measuring pictures
-// needs no window.
+// text. Pictures are kept once, in memory, in the form they are drawn from, so loading and measuring
+// them needs no window.
+//
+// Two ways of drawing, chosen when the display opens: without a GPU (headless, or a driver that
+// renders OpenGL in software) every frame is composited on the CPU into the virtual screen and shown
+// with one copy; with a GPU the SDL renderer draws each picture from a texture.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +16,10 @@
 struct SDL_Texture;
 struct SDL_Renderer;
 struct SDL_Window;
+union pixman_image;
 
-// RGBA pixels, straight alpha, row by row. Pixels are read and written as 0xAARRGGBB.
+// RGBA pixels, straight alpha, row by row: the form decoders produce and tests write. Pixels are
+// read and written as 0xAARRGGBB.
 struct Pixmap {
     int width = 0;
     int height = 0;
@@ -27,13 +33,43 @@ struct Pixmap {
     Pixmap Window(int x, int y, int w, int h) const;
 };
 
-// An image: one or more frames of the same size, each a pixmap with its texture made on demand.
+// A number no frame has had before: frames carry one, renewed by every edit, so whatever is derived
+// from a frame's pixels can tell whether it still matches them.
+uint64_t NewFrameSerial();
+
+// One frame of an image as it is drawn: premultiplied pixels (each colour channel already multiplied
+// by alpha), one native-endian 0xAARRGGBB word per pixel, row by row, kept in bytes so a decoded
+// pixmap's memory becomes the frame without a copy. Only a rectangle of the frame may be stored (a
+// sprite sheet's frame keeps the box around what is visible, with a clear border): everything
+// outside it is transparent. What drawing derives from the pixels is made on demand.
+struct ImageFrame {
+    std::vector<uint8_t> data;          // w * h * 4 bytes
+    int x = 0, y = 0, w = 0, h = 0;     // the stored rectangle within the frame
+    SDL_Texture* texture = nullptr;     // the renderer's copy (GPU drawing only)
+    pixman_image* picture = nullptr;    // the compositor's view of `data`
+    pixman_image* coverage = nullptr;   // alpha only, for pictures that are white with coverage
+    int8_t opaque = -1;                 // every pixel of the frame has alpha 255 (-1: not measured yet)
+    int8_t white = -1;                  // every colour channel equals alpha (-1: not measured yet)
+    uint64_t serial = NewFrameSerial();
+
+    ImageFrame() = default;
+    ImageFrame(ImageFrame&& other) noexcept;
+    ImageFrame& operator=(ImageFrame&& other) noexcept;
+    ImageFrame(const ImageFrame&) = delete;
+    ImageFrame& operator=(const ImageFrame&) = delete;
+    ~ImageFrame() { Forget(); }
+    // The premultiplied pixel at (px, py) of the frame; 0 outside the stored rectangle.
+    uint32_t Pixel(int px, int py) const;
+    void Forget();  // drops what was derived (after an edit)
+};
+
+// An image: one or more frames of the same size.
 struct TImage {
     int width = 0;
     int height = 0;
-    std::vector<Pixmap> frames;
-    std::vector<SDL_Texture*> textures;  // one per frame, null until drawn or after a change
-    std::vector<uint8_t> opaque;         // per frame, known with its texture: every alpha is 255
+    std::vector<ImageFrame> frames;
+    int locked_frame = -1;   // the frame LockImage handed out as `locked`
+    Pixmap locked;
     ~TImage();
     TImage() = default;
     TImage(const TImage&) = delete;
@@ -69,8 +105,19 @@ Image ImageFromPixmap(const Pixmap& pixmap);
 Image CreateImage(int w, int h, int frames = 1);
 int ImageWidth(const Image& image);
 int ImageHeight(const Image& image);
-Pixmap& LockImage(const Image& image, int frame = 0);  // edits go to the texture at the next draw
+// Editing a frame: LockImage hands out the frame as a straight-alpha pixmap, UnlockImage takes the
+// edits back (and drawing picks them up).
+Pixmap& LockImage(const Image& image, int frame = 0);
 void UnlockImage(const Image& image, int frame = 0);
+// A frame read back as a straight-alpha pixmap, and one pixel of it (0 outside the frame).
+Pixmap ImagePixmap(const Image& image, int frame = 0);
+uint32_t ReadImagePixel(const Image& image, int frame, int x, int y);
+// Turns decoded pixels into a frame: straight RGBA bytes become premultiplied words, in place when
+// the picture shows to its edges, else only the box around what shows is kept (with a clear border).
+ImageFrame FrameFromPixmap(Pixmap&& pixmap);
+// The w x h cell at (x, y) of a pixmap as a frame that stores only the box around its visible pixels
+// (with a one-pixel clear border inside the cell).
+ImageFrame TrimmedFrame(const Pixmap& sheet, int x, int y, int w, int h);
 
 // Drawing. Images are centred on (x, y); scale and rotation act about the centre.
 void Cls();
@@ -110,10 +157,19 @@ bool StartVideo(bool headless_video);
 void DesktopSize(int* w, int* h);  // 1024 x 768 while video has not started
 void WindowSize(int* w, int* h);  // the window's current size in pixels
 void SetWindowIcon(const std::string& path);
-// Shows the virtual screen letterboxed in the window.
+// Shows the virtual screen letterboxed in the window (scaled smoothly when the window is larger).
 void Flip();
 // The current virtual screen as a 1024 x 768 pixmap (alpha 255), or an empty pixmap without a display.
 Pixmap GrabScreen();
+// A copy of the frame last shown by Flip, as an opaque 1024 x 768 image; null without a display.
+Image LastShownFrame();
+// How many frames Flip has shown since the program started.
+uint64_t FrameCount();
+
+// How frames are drawn. The choice is made when the display opens: MOSSMEADOW_DRAWING=compositor or
+// =renderer in the environment forces one, else the compositor is used unless a GPU renders.
+enum class DrawingPath { Compositor, Renderer };
+DrawingPath CurrentDrawingPath();
 bool SavePNG(const Pixmap& pixmap, const std::string& path);
 
-SDL_Renderer* PlatformRenderer();
+SDL_Renderer* PlatformRenderer();  // null when the compositor draws

@@ -1,18 +1,14 @@
-// Shared between the platform's drawing files: the raw quad primitive and texture upload.
+// Shared between the platform's drawing files.
 #pragma once
 
 #include "graphics.h"
 
-struct SDL_Texture;
-struct SDL_Rect;
+// Measures once whether a frame is opaque and whether it is white with coverage.
+void MeasureFrame(ImageFrame& frame, int fw, int fh);
 
-// The texture of an image frame, made (or refreshed) on demand; null without a renderer.
-SDL_Texture* ImageTexture(const Image& image, int frame);
-// Draws a textured quad with the given corner positions (virtual pixels, clockwise from top left)
-// and texture coordinates, with the current colour, alpha and blend; no scale, rotation or origin.
-void DrawQuadCorners(SDL_Texture* texture, const float xy[8], const float uv[8]);
-// Copies the source rectangle of a texture into a w x h box centred on (cx, cy) (virtual pixels,
-// origin already added), rotated by `angle` degrees about its centre, with the current colour,
-// alpha and blend. The fast path of every image and glyph.
-void DrawTextureRect(SDL_Texture* texture, const SDL_Rect& src, float cx, float cy, float w, float h, float angle,
-                     bool flip_x, bool flip_y);
+// Draws the source rectangle (sx, sy, sw, sh) of a frame into a w x h box centred on (cx, cy)
+// (virtual pixels, origin already added), rotated by `angle` degrees about its centre, mirrored as
+// asked, with the current colour, alpha, blend and viewport. The primitive under every picture and
+// glyph.
+void DrawFrameRect(const Image& image, int frame, int sx, int sy, int sw, int sh, float cx, float cy, float w, float h,
+                   float angle, bool flip_x, bool flip_y);

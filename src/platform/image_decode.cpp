@@ -169,8 +169,7 @@ Image ImageFromPixmap(const Pixmap& pixmap) {
     auto image = std::make_shared<TImage>();
     image->width = pixmap.width;
     image->height = pixmap.height;
-    image->frames.push_back(pixmap);
-    image->textures.push_back(nullptr);
+    image->frames.push_back(FrameFromPixmap(Pixmap(pixmap)));
     return image;
 }
 
@@ -181,20 +180,19 @@ Image CreateImage(int w, int h, int frames) {
     auto image = std::make_shared<TImage>();
     image->width = w;
     image->height = h;
-    image->frames.assign(static_cast<size_t>(frames), Pixmap(w, h));
-    image->textures.assign(static_cast<size_t>(frames), nullptr);
+    image->frames.resize(static_cast<size_t>(frames));
+    for (ImageFrame& frame : image->frames) frame.data.assign(static_cast<size_t>(w) * h * 4, 0);
     return image;
 }
 
 Image LoadImage(const std::string& path) {
     Pixmap pixmap;
     if (!DecodeImageFile(path, &pixmap)) return nullptr;
-    // Moved, not copied: sprite sheets run to tens of megabytes.
+    // The decoded pixels become the frame in place: sprite sheets run to tens of megabytes.
     auto image = std::make_shared<TImage>();
     image->width = pixmap.width;
     image->height = pixmap.height;
-    image->frames.push_back(std::move(pixmap));
-    image->textures.push_back(nullptr);
+    image->frames.push_back(FrameFromPixmap(std::move(pixmap)));
     return image;
 }
 
@@ -208,8 +206,8 @@ Image LoadImageFrames(const std::string& path, int tile_w, int tile_h, int count
     image->width = tile_w;
     image->height = tile_h;
     for (int k = 0; k < count; ++k) {
-        image->frames.push_back(sheet.Window((k % per_row) * tile_w, (k / per_row) * tile_h, tile_w, tile_h));
-        image->textures.push_back(nullptr);
+        image->frames.push_back(
+            FrameFromPixmap(sheet.Window((k % per_row) * tile_w, (k / per_row) * tile_h, tile_w, tile_h)));
     }
     return image;
 }

@@ -95,11 +95,6 @@ TEST_F(ImageListTest, SplitPicturesDropTheRemainder) {
     ASSERT_EQ(ImageList::AddSplitImage(Solid("big.png", 1000, 600), 20001, 256), 1);
     const ImageContainer* c = ImageList::GetImageContainer(20001);
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->images.size(), 6u);  // 3 x 2 tiles: 768 x 512 are drawn
-    for (const Image& tile : c->images) {
-        EXPECT_EQ(tile->width, 256);
-        EXPECT_EQ(tile->height, 256);
-    }
     EXPECT_EQ(c->split, 256);
     EXPECT_EQ(ImageList::GetWidth(20001), 1000);
     EXPECT_EQ(ImageList::GetHeight(20001), 600);
@@ -110,6 +105,11 @@ TEST_F(ImageListTest, SplitPicturesDropTheRemainder) {
     EXPECT_EQ(a->y, 0);
     EXPECT_EQ(a->w, 768);
     EXPECT_EQ(a->h, 512);
+    EXPECT_EQ(c->images.size(), 6u);  // 3 x 2 tiles: 768 x 512 are drawn
+    for (const Image& tile : c->images) {
+        EXPECT_EQ(tile->width, 256);
+        EXPECT_EQ(tile->height, 256);
+    }
 }
 
 TEST_F(ImageListTest, GetSizeMeasuresVisiblePixelsAboutTheCentre) {

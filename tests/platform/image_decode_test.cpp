@@ -23,7 +23,7 @@ TEST(ImageDecode, PngKeepsColoursAndMasksPureBlack) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width, 4);
     EXPECT_EQ(image->height, 2);
-    const Pixmap& p = image->frames[0];
+    const Pixmap p = ImagePixmap(image);
     EXPECT_EQ(Alpha(p, 0, 0), 0);
     EXPECT_EQ(p.ReadPixel(1, 0), 0xFF010000u);
     EXPECT_EQ(p.ReadPixel(2, 0), 0xFF336699u);
@@ -43,7 +43,7 @@ TEST(ImageDecode, JpegDecodesOpaqueAndMasksBlack) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width, 32);
     EXPECT_EQ(image->height, 16);
-    const Pixmap& p = image->frames[0];
+    const Pixmap p = ImagePixmap(image);
     EXPECT_EQ(Alpha(p, 2, 2), 0);  // the black half is mask
     const uint32_t c = p.ReadPixel(26, 8);
     EXPECT_EQ(c >> 24, 255u);
@@ -94,7 +94,40 @@ TEST(ImageDecode, FramesAreCutRowByRow) {
     ASSERT_EQ(frames->frames.size(), 5u);
     EXPECT_EQ(frames->width, 4);
     EXPECT_EQ(frames->height, 4);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(frames->frames[k].ReadPixel(1, 1), 0xFF102030u + static_cast<uint32_t>(k)) << k;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(ReadImagePixel(frames, k, 1, 1), 0xFF102030u + static_cast<uint32_t>(k)) << k;
     EXPECT_FALSE(LoadImageFrames(dir.File("sheet.png"), 0, 4, 5));
     EXPECT_FALSE(LoadImageFrames(dir.File("sheet.png"), 13, 4, 1));  // frames wider than the picture
+}
+
+TEST(ImageDecode, FramesKeepOnlyTheBoxOfWhatShows) {
+    TempFolder dir;
+    // A 64 x 64 picture, clear but for a 4 x 3 patch at (40, 10) and one faint pixel at (20, 30).
+    Pixmap p(64, 64);
+    for (int y = 10; y < 13; ++y)
+        for (int x = 40; x < 44; ++x) p.WritePixel(x, y, 0xFF336699);
+    p.WritePixel(20, 30, 0x10FFFFFF);
+    ASSERT_TRUE(WritePngFile(dir.File("sparse.png"), p));
+    Image image = LoadImage(dir.File("sparse.png"));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width, 64);
+    const ImageFrame& f = image->frames[0];
+    // The box (20..43, 10..30) with a clear pixel round it.
+    EXPECT_EQ(f.x, 19);
+    EXPECT_EQ(f.y, 9);
+    EXPECT_EQ(f.w, 26);
+    EXPECT_EQ(f.h, 23);
+    EXPECT_EQ(f.data.size(), 26u * 23u * 4u);
+    // Read back, the picture is whole.
+    const Pixmap back = ImagePixmap(image);
+    EXPECT_EQ(back.width, 64);
+    EXPECT_EQ(back.ReadPixel(41, 11), 0xFF336699u);
+    EXPECT_EQ(back.ReadPixel(20, 30) >> 24, 0x10u);
+    EXPECT_EQ(back.ReadPixel(2, 2), 0u);
+    EXPECT_EQ(ReadImagePixel(image, 0, 63, 63), 0u);
+    // A picture with nothing visible keeps nothing.
+    ASSERT_TRUE(WritePngFile(dir.File("clear.png"), Pixmap(32, 32)));
+    Image clear = LoadImage(dir.File("clear.png"));
+    ASSERT_TRUE(clear);
+    EXPECT_TRUE(clear->frames[0].data.empty());
+    EXPECT_EQ(clear->width, 32);
 }
