@@ -353,6 +353,9 @@ int Profile::Save() {
     if (!profile_active || saving_blocked) return 0;
     CreateDir(user_dir + "/Profiles");
     std::string path = ProfilePath(profile_name);
-    if (!WriteSaveFile(path, SaveText())) Fatal("Error: Could not write file '" + path + "'!");
-    return 1;
+    // A failed save keeps the old file and the game goes on; the player is told (save_file.h).
+    std::string reason;
+    const bool ok = WriteSaveFile(path, SaveText(), &reason);
+    ReportSaveResult(ok, path, reason);
+    return ok ? 1 : 0;
 }

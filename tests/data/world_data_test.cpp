@@ -8,11 +8,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "app.h"
 #include "dialogue_list.h"
 #include "image_decode.h"
 #include "item.h"
 #include "location.h"
 #include "system.h"
+#include "world_check.h"
 #include "xml.h"
 
 namespace {
@@ -196,4 +198,12 @@ TEST_F(WorldData, TheRanchKeepsItsHotspotsClearAndTellsOfEveryRepair) {
     ASSERT_TRUE(square);
     EXPECT_TRUE(std::any_of(square->hotspots.begin(), square->hotspots.end(),
                             [](const LocationHotspot& h) { return h.location == 3; }));
+}
+
+// The check the game runs at start finds nothing in the real data, pictures included.
+TEST_F(WorldData, TheStartCheckFindsNothingBroken) {
+    const std::string saved_app_dir = app_dir;
+    app_dir = MOSSMEADOW_BUILD_DIR;
+    EXPECT_EQ(FindBrokenWorldReference(), "");
+    app_dir = saved_app_dir;
 }
