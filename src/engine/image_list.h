@@ -25,7 +25,7 @@ public:
     std::vector<Image> images;  // the picture, or its tiles row by row (width / split per row)
     std::function<void(int, int)> Callback;  // unused by the game
 
-    bool Covers(int other) const { return other >= id && other < id + count; }
+    bool Covers(int other) const { return other >= id && static_cast<long long>(other) - id < count; }
 };
 
 class ImageList {

@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <deque>
 #include <functional>
+#include <map>
 #include <random>
 #include <regex>
 #include <stdexcept>
@@ -238,4 +240,61 @@ TEST(BrokenData, EveryPictureFontAndSoundEveryWay) {
     EXPECT_TRUE(accepted.empty()) << accepted.size() << " broken files registered as if whole, e.g. "
                                   << (accepted.empty() ? "" : accepted.front());
     for (size_t i = 0; i < accepted.size() && i < 40; ++i) std::printf("accepted: %s\n", accepted[i].c_str());
+}
+
+// A manifest entry of each kind with each of its numbers pushed to an extreme, through the loader:
+// the entry registers or is refused (the game then names it), quickly, without a crash.
+TEST(BrokenData, ManifestNumbersAtTheirExtremes) {
+    SetFatalHandler(ThrowFatal);
+    const std::string dir = FreshDir("manifest_numbers");
+    const char* kExtremes[] = {"-2147483648", "-1", "0", "1", "2147483647", "99999999999", "nan", "1e39"};
+    const std::vector<std::pair<std::string, std::vector<std::string>>> entries = {
+        {"<font id=\"@id\" path=\"Data/Fonts/Quicksand-Bold.ttf\" size=\"@size\"/>", {"id", "size"}},
+        {"<audio id=\"@id\" path=\"Data/Sounds/Charge.ogg\" loop=\"1\" volume=\"@volume\"/>", {"id", "volume"}},
+        {"<image id=\"@id\" path=\"Data/Graphics/Ending.jpg\" split=\"@split\"/>", {"id", "split"}},
+        {"<image id=\"@id\" path=\"Data/Graphics/Ranch/Ranch.jpg\" size_x=\"@size_x\" size_y=\"@size_y\" "
+         "number=\"@number\" split=\"@split\"/>",
+         {"id", "size_x", "size_y", "number", "split"}},
+        {"<image id=\"@id\" path=\"Data/Graphics/Ending.jpg\" size_x=\"@size_x\" size_y=\"@size_y\" number=\"@number\"/>",
+         {"id", "size_x", "size_y", "number"}}};
+    const std::map<std::string, std::string> normal = {{"id", "7"},      {"size", "14"},   {"volume", "0.8"},
+                                                       {"split", "256"}, {"size_x", "64"}, {"size_y", "64"},
+                                                       {"number", "4"}};
+    int tried = 0;
+    for (const auto& [pattern, numbers] : entries) {
+        for (const std::string& changed : numbers) {
+            for (const char* extreme : kExtremes) {
+                std::string entry = pattern;
+                for (const std::string& n : numbers) {
+                    const size_t at = entry.find("@" + n + "\"");
+                    entry.replace(at, n.size() + 1, n == changed ? std::string(extreme) : normal.at(n));
+                }
+                WriteFile(dir + "/manifest.xml", "<resources>" + entry + "</resources>");
+                Loader::Clear();
+                ImageList::Clear();
+                FontList::Clear();
+                AudioList::Clear();
+                ++tried;
+                if (std::getenv("MM_TRACE")) std::fprintf(stderr, "%s\n", entry.c_str());
+                try {
+                    FileLoader::Load(dir + "/manifest.xml", MOSSMEADOW_BUILD_DIR);
+                    for (const FileEntry& e : std::deque<FileEntry>(loader_queue)) {
+                        if (Loader::Load(e)) {
+                            // Registered: drawing and measuring its ids must be harmless too.
+                            ImageList::GetSize(e.id);
+                            ImageList::GetWidth(e.id + 1);
+                            FontList::SetFont(e.id);
+                        }
+                    }
+                } catch (const std::runtime_error&) {
+                }
+            }
+        }
+    }
+    Loader::Clear();
+    ImageList::Clear();
+    FontList::Clear();
+    AudioList::Clear();
+    SetFatalHandler(nullptr);
+    std::printf("%d manifest entries with extreme numbers tried\n", tried);
 }
