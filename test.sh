@@ -7,10 +7,19 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 jobs=$(nproc)
 
 scripts/setup.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOSSMEADOW_WERROR=ON
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" -LE reliability
 
 scripts/setup.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOSSMEADOW_WERROR=ON -DMOSSMEADOW_SANITIZE=ON
 # The scenario tests play the whole game for thousands of frames: the normal build runs them, the
 # sanitized build runs every other test.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -E "Scenario|AssetgenDeterminism"
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -E "Scenario|AssetgenDeterminism" -LE reliability
+
+# ---- Reliability suite, bounded form (label "reliability"; tests/reliability) ------------------
+# Normal build: kill -9 during saves, a full disk and a read-only user folder, every data file
+# broken every way. Sanitized build: random play in every scene, the fuzz corpora replayed.
+# The long form: MOSSMEADOW_LONG=1 ctest --test-dir build -L reliability (and build-sanitize);
+# the fuzzers themselves: tests/fuzz/run.sh.
+ctest --test-dir build --output-on-failure -j "$jobs" -L reliability
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -L reliability

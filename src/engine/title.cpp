@@ -64,12 +64,16 @@ void LoadLastProfile() {
     profile_name = "";  // nothing loads: the options file should not name a broken profile
 }
 
-// The cottage, where every game starts; a world without it starts at its first location.
+// A save whose place the game cannot open (an id the world lacks, or the battle with no spiggle
+// on the ranch to fight it) starts at the cottage, where every game starts; a world without a
+// cottage starts at its first location.
 void EnsureKnownLocation() {
     constexpr int kCottage = 1;
-    if (LocationList::GetLocation(location)) return;
+    constexpr int kBattleScene = 2;
+    const Location* saved = LocationList::GetLocation(location);
+    if (saved && !(saved->special == kBattleScene && animals.empty())) return;
     const int fallback = LocationList::GetLocation(kCottage) || locations.empty() ? kCottage : locations.front()->id;
-    std::fprintf(stderr, "The saved location %d does not exist; starting at location %d.\n", location, fallback);
+    std::fprintf(stderr, "The saved location %d cannot be opened; starting at location %d.\n", location, fallback);
     location = fallback;
 }
 

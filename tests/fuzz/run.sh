@@ -12,6 +12,8 @@ targets=("$@")
 export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOSSMEADOW_FUZZ=ON > build-fuzz.configure.log
 cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]/%/_fuzz}"
+# The save and options targets write a file per input: keep those in memory when possible.
+[ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && export TMPDIR=/dev/shm
 status=0
 for t in "${targets[@]}"; do
   work=build-fuzz/fuzz-$t

@@ -1,6 +1,7 @@
 // What the title does with the user folder as it starts: a kill's leftover temporaries go, an
 // options file that names nobody still finds the player's save, and "Play" on a save whose place
-// the world lacks starts at the cottage instead of ending the game.
+// the world lacks (or a battle with nobody to fight it) starts at the cottage instead of ending
+// the game.
 #include <fstream>
 
 #include "gui_fixture.h"
@@ -67,6 +68,13 @@ TEST_F(TitleStart, LeftoversGoAndTheOnlySaveIsFoundThenAnUnknownPlaceStartsAtThe
 
     title->state = 1;
     TitleGUI::pressed = 1;  // "Play"
+    title->Update(1);
+    EXPECT_EQ(location, 1);
+
+    // Saved in the battle, with no spiggle left on the ranch to fight it: the cottage as well.
+    location = 11;
+    title->state = 1;
+    TitleGUI::pressed = 1;
     title->Update(1);
     EXPECT_EQ(location, 1);
 }
