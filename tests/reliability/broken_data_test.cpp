@@ -29,6 +29,7 @@
 #include "app.h"
 #include "audio_list.h"
 #include "font_list.h"
+#include "graphics.h"
 #include "image_list.h"
 #include "loader.h"
 #include "reliability_support.h"
@@ -391,16 +392,23 @@ TEST(BrokenData, ManifestNumbersAtTheirExtremes) {
     const std::string dir = FreshDir("manifest_numbers");
     const char* kExtremes[] = {"-2147483648", "-1", "0", "1", "2147483647", "99999999999", "nan", "1e39"};
     const std::vector<std::pair<std::string, std::vector<std::string>>> entries = {
-        {"<font id=\"@id\" path=\"Data/Fonts/Quicksand-Bold.ttf\" size=\"@size\"/>", {"id", "size"}},
-        {"<audio id=\"@id\" path=\"Data/Sounds/Charge.ogg\" loop=\"1\" volume=\"@volume\"/>", {"id", "volume"}},
-        {"<image id=\"@id\" path=\"Data/Graphics/Ending.jpg\" split=\"@split\"/>", {"id", "split"}},
-        {"<image id=\"@id\" path=\"Data/Graphics/Ranch/Ranch.jpg\" size_x=\"@size_x\" size_y=\"@size_y\" "
-         "number=\"@number\" split=\"@split\"/>",
+        {"<font id=\"@id\" path=\"font.ttf\" size=\"@size\"/>", {"id", "size"}},
+        {"<audio id=\"@id\" path=\"sound.ogg\" loop=\"1\" volume=\"@volume\"/>", {"id", "volume"}},
+        {"<image id=\"@id\" path=\"picture.png\" split=\"@split\"/>", {"id", "split"}},
+        {"<image id=\"@id\" path=\"picture.png\" size_x=\"@size_x\" size_y=\"@size_y\" number=\"@number\" "
+         "split=\"@split\"/>",
          {"id", "size_x", "size_y", "number", "split"}},
-        {"<image id=\"@id\" path=\"Data/Graphics/Ending.jpg\" size_x=\"@size_x\" size_y=\"@size_y\" number=\"@number\"/>",
+        {"<image id=\"@id\" path=\"picture.png\" size_x=\"@size_x\" size_y=\"@size_y\" number=\"@number\"/>",
          {"id", "size_x", "size_y", "number"}}};
+    // A small sheet of its own (sixteen 64 x 64 frames), the game's font and a short sound.
+    Pixmap sheet(512, 128);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 512; ++x) sheet.WritePixel(x, y, 0xFF000000u | static_cast<uint32_t>(x * 977 + y * 131));
+    ASSERT_TRUE(SavePNG(sheet, dir + "/picture.png"));
+    fs::create_symlink(kBuildData + "/Fonts/Quicksand-Bold.ttf", dir + "/font.ttf");
+    fs::create_symlink(kBuildData + "/Sounds/Hover.ogg", dir + "/sound.ogg");
     const std::map<std::string, std::string> normal = {{"id", "7"},      {"size", "14"},   {"volume", "0.8"},
-                                                       {"split", "256"}, {"size_x", "64"}, {"size_y", "64"},
+                                                       {"split", "128"}, {"size_x", "64"}, {"size_y", "64"},
                                                        {"number", "4"}};
     int tried = 0;
     for (const auto& [pattern, numbers] : entries) {
@@ -419,12 +427,12 @@ TEST(BrokenData, ManifestNumbersAtTheirExtremes) {
                 ++tried;
                 if (std::getenv("MM_TRACE")) std::fprintf(stderr, "%s\n", entry.c_str());
                 try {
-                    FileLoader::Load(dir + "/manifest.xml", MOSSMEADOW_BUILD_DIR);
+                    FileLoader::Load(dir + "/manifest.xml", dir);
                     for (const FileEntry& e : std::deque<FileEntry>(loader_queue)) {
                         if (Loader::Load(e)) {
                             // Registered: drawing and measuring its ids must be harmless too.
                             ImageList::GetSize(e.id);
-                            ImageList::GetWidth(e.id + 1);
+                            ImageList::GetWidth(e.id < 2147483647 ? e.id + 1 : e.id);
                             FontList::SetFont(e.id);
                         }
                     }
