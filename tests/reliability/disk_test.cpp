@@ -115,7 +115,7 @@ TEST(BrokenDisk, AFullDiskIsToldOnceThePlayGoesOnAndTheNextSaveWorks) {
     const DiskRun run =
         RunOnBrokenDisk("full_disk", "full",
                         IntoTheStore() + "screenshot @NOTICE@\n" + CloseNotice() + ClickAt(104, 395) +
-                            "wait 30\nscreenshot @MARK@\nwait 60\n" + ClickAt(380, 362) + "wait 30\nquit\n");
+                            "wait 30\nscreenshot @MARK@\nwait 150\n" + ClickAt(380, 362) + "wait 30\nquit\n");
     std::printf("user folder: %s\n", run.mounted ? "a full tmpfs" : "writes failed by fault_shim");
     EXPECT_EQ(DescribeStatus(run.status), "exit 0") << run.err;
     EXPECT_EQ(CountSaveFailures(run.err), 1) << run.err;
