@@ -3,7 +3,7 @@
 // mixed or lost save is caught; then the whole game walking between locations, leaving with
 // "Save & Exit" and playing on, with every kill followed by a start that must load the save.
 // fsync is slowed (fault_shim) so that most kills land inside a save. CI: 100 kills of the save
-// path and a few of the game; MOSSMEADOW_LONG=1: 1000 and 100. MOSSMEADOW_SEED replays a run.
+// path and four of the game; MOSSMEADOW_LONG=1: 1000 and 100. MOSSMEADOW_SEED replays a run.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -160,7 +160,7 @@ std::string WalkingScript(int rounds) {
 
 TEST_F(KillDuringSave, TheGameAlwaysStartsAgainFromAWholeSave) {
     if (Sanitized()) GTEST_SKIP() << "kills run in the normal build";
-    const int kills = LongForm() ? 100 : 6;
+    const int kills = LongForm() ? 100 : 4;
     ItemList::Destroy();
     ASSERT_EQ(ItemList::Load(std::string(MOSSMEADOW_BUILD_DIR) + "/Data/items.xml"), 1);
     const std::string dir = FreshDir("kill_game");
