@@ -9,11 +9,20 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 jobs=$(nproc)
 
 scripts/setup.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOSSMEADOW_WERROR=ON -DMOSSMEADOW_TESTS=ON
-ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
+ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs" -LE reliability
 
 scripts/setup.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOSSMEADOW_WERROR=ON -DMOSSMEADOW_SANITIZE=ON \
   -DMOSSMEADOW_TESTS=ON
 # The scenario tests play the whole game for thousands of frames: the normal build runs them, the
 # sanitized build runs every other test.
-ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j "$jobs" -E "Scenario|AssetgenDeterminism"
+sanitizer_env=(ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1)
+env "${sanitizer_env[@]}" \
+  ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j "$jobs" -E "Scenario|AssetgenDeterminism" -LE reliability
+
+# ---- Reliability suite, bounded form (label "reliability"; tests/reliability) ------------------
+# Normal build: kill -9 during saves, a full disk and a read-only user folder, every data file
+# broken every way. Sanitized build: random play in every scene, the fuzz corpora replayed.
+# The long form: MOSSMEADOW_LONG=1 ctest --test-dir build -L reliability (and build-sanitize);
+# the fuzzers themselves: tests/fuzz/run.sh.
+ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs" -L reliability
+env "${sanitizer_env[@]}" ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j "$jobs" -L reliability

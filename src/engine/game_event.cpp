@@ -176,6 +176,11 @@ int GameEvent::PreState(float) {
 }
 
 int GameEvent::StateNormal(float dt) {
+    // A save that could not be written is told once, before anything else happens here.
+    if (!window_open && !dragging && TakeSaveNotice()) {
+        ShowSaveNotice();
+        return 1;
+    }
     if (!dragging) HotspotList::Update(dt, static_cast<int>(xpos), static_cast<int>(ypos));
     if (!current_location) return 0;
     if (window_open) {
@@ -218,6 +223,10 @@ int GameEvent::StateDialogue(float dt) {
         Profile::Save();
     }
     return 0;
+}
+
+void GameEvent::ShowSaveNotice() {
+    AdventureGUI::ActivateMessage(kSaveFailedText, [](Button*) { AdventureGUI::Activate(); });
 }
 
 int GameEvent::StateMenu(float) {

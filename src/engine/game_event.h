@@ -57,4 +57,6 @@ public:
     // The pointer over everything, then the particles with the scene's scroll offset.
     void DrawPointerAndParticles();
     virtual void DrawPostHotspots() {}
+    // Tells the player that the game could not be saved, in a message window of the scene's menu.
+    virtual void ShowSaveNotice();
 };

@@ -58,6 +58,19 @@ bool EnsureLoaded(ImageContainer& c) {
     return true;
 }
 
+// A sheet of `count` frames of tile_x x tile_y must fit its picture: frames beyond its edges would
+// be drawn and measured from pixels that are not there.
+bool SheetHolds(int width, int height, int tile_x, int tile_y, int count) {
+    const long long per_row = width / tile_x, rows = height / tile_y;
+    return per_row >= 1 && rows >= 1 && count <= per_row * rows;
+}
+
+// A picture cut into a few thousand tiles at most: a tile edge of a pixel or two would turn one
+// picture into millions of tiny images.
+bool TileCountSane(const Pixmap& pixmap, int split) {
+    return static_cast<long long>(pixmap.width / split) * (pixmap.height / split) <= 4096;
+}
+
 // A sprite sheet's registration, images still to add: ids id .. id + count - 1, frames of
 // tile_x x tile_y, `width / tile_x` per row.
 std::unique_ptr<ImageContainer> SheetContainer(int id, int tile_x, int tile_y, int count, int width, int height) {
@@ -150,7 +163,7 @@ int ImageList::AddImage(const std::string& path, int id) {
 int ImageList::AddAnimImage(const std::string& path, int id, int tile_x, int tile_y, int count) {
     if (tile_x <= 0 || tile_y <= 0 || count <= 0 || IdTaken(id)) return 0;
     Pixmap sheet;
-    if (!DecodeImageFile(path, &sheet) || sheet.width / tile_x < 1) return 0;
+    if (!DecodeImageFile(path, &sheet) || !SheetHolds(sheet.width, sheet.height, tile_x, tile_y, count)) return 0;
     auto c = SheetContainer(id, tile_x, tile_y, count, sheet.width, sheet.height);
     // Each frame keeps only the box around what it shows: sheets are mostly clear.
     auto image = std::make_shared<TImage>();
@@ -167,7 +180,7 @@ int ImageList::AddAnimImage(const std::string& path, int id, int tile_x, int til
 int ImageList::AddSplitImage(const std::string& path, int id, int split) {
     if (split <= 0 || IdTaken(id)) return 0;
     Pixmap pixmap;
-    if (!DecodeImageFile(path, &pixmap)) return 0;
+    if (!DecodeImageFile(path, &pixmap) || !TileCountSane(pixmap, split)) return 0;
     auto c = std::make_unique<ImageContainer>();
     c->id = id;
     c->count = 1;
@@ -182,7 +195,9 @@ int ImageList::AddSplitImage(const std::string& path, int id, int split) {
 int ImageList::AddSplitAnimImage(const std::string& path, int id, int tile_x, int tile_y, int count, int split) {
     if (split <= 0 || tile_x <= 0 || tile_y <= 0 || count <= 0 || IdTaken(id)) return 0;
     Pixmap pixmap;
-    if (!DecodeImageFile(path, &pixmap) || pixmap.width / tile_x < 1) return 0;
+    if (!DecodeImageFile(path, &pixmap) || !SheetHolds(pixmap.width, pixmap.height, tile_x, tile_y, count) ||
+        !TileCountSane(pixmap, split))
+        return 0;
     auto c = SheetContainer(id, tile_x, tile_y, count, pixmap.width, pixmap.height);
     c->split = split;
     c->images = CutTiles(pixmap, split);

@@ -31,7 +31,7 @@ public:
     uint64_t last_used = 0;  // the frame (FrameCount) that last drew or measured it
     std::function<void(int, int)> Callback;  // unused by the game
 
-    bool Covers(int other) const { return other >= id && other < id + count; }
+    bool Covers(int other) const { return other >= id && static_cast<long long>(other) - id < count; }
 };
 
 class ImageList {

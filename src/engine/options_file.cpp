@@ -32,7 +32,8 @@ std::string FormatVolume(const Interpolation& volume) {
 
 bool IsSafeProfileName(const std::string& name) {
     if (name.empty() || name == "..") return false;
-    return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+    // A quote could not be written back: the options file and the save quote the name.
+    return name.find_first_of(std::string("/\\\0\"", 4)) == std::string::npos;
 }
 
 int ReadOptions(const std::string& path) {

@@ -14,5 +14,6 @@ int WriteOptions(const std::string& path);
 // The exact bytes WriteOptions writes for the current settings.
 std::string OptionsFileText();
 // Whether `name` may name a profile file: not empty, not "..", and without "/", "\" or a NUL
-// byte, so that "Profiles/<name>.sav" stays inside the profiles folder.
+// byte, so that "Profiles/<name>.sav" stays inside the profiles folder; and without a quote, which
+// the options file and the save could not hold.
 bool IsSafeProfileName(const std::string& name);

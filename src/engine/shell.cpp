@@ -364,11 +364,15 @@ int RunGame(int argc, char** argv) {
     if (!launch.screenshot.empty()) TakeScreenshot(launch.screenshot);
     UpdateCompletion();
     Profile::SaveOnShutdown();
+    // A last save that failed is told here if the player has not seen it yet, and makes the exit
+    // status 1: a lost save is never reported as success.
+    if (TakeSaveNotice()) Notify(kSaveFailedText, 0);
+    const int exit_status = save_failed ? 1 : 0;
     WriteOptions(options_path);
     if (current_event) current_event->Free();
     current_event.reset();
     CloseAudio();
     CloseGraphics();
     SDL_Quit();
-    return 0;
+    return exit_status;
 }

@@ -17,6 +17,7 @@
 #include "system.h"
 #include "title.h"
 #include "trait.h"
+#include "world_check.h"
 
 void Splash::Timing(int length, int* fin, int* fout, int* finw, int* foutw) {
     *finw = length;
@@ -70,6 +71,8 @@ void Splash::StartLoading() {
     AwardList::Initialize();
     // The games and shops that dialogues start by id.
     RegisterHostedGames();
+    // A dialogue, place or picture the world names but lacks stops the game now, not at a click.
+    CheckWorldReferences();
 }
 
 int Splash::Update(float dt) {

@@ -1,16 +1,19 @@
 #include "title.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "audio_list.h"
 #include "font.h"
 #include "font_list.h"
 #include "image_list.h"
 #include "loader.h"
+#include "location.h"
 #include "location_event.h"
 #include "particles.h"
 #include "profile.h"
 #include "settings.h"
+#include "system.h"
 #include "title_gui.h"
 #include "update_list.h"
 
@@ -40,10 +43,11 @@ void TitleLoadingProgress(float) {
     ParticleList::Draw(0, 0);
 }
 
-// Tries the profile named by the options file, then every other save in folder order.
+// Tries the profile named by the options file, then every other save in folder order. An options
+// file that names nobody (missing, unreadable, or naming a refused name) is treated alike: the
+// player's save is found in the folder.
 void LoadLastProfile() {
-    if (profile_name.empty()) return;
-    if (Profile::Load()) {
+    if (!profile_name.empty() && Profile::Load()) {
         profile_active = 1;
         return;
     }
@@ -58,6 +62,19 @@ void LoadLastProfile() {
         }
     }
     profile_name = "";  // nothing loads: the options file should not name a broken profile
+}
+
+// A save whose place the game cannot open (an id the world lacks, or the battle with no spiggle
+// on the ranch to fight it) starts at the cottage, where every game starts; a world without a
+// cottage starts at its first location.
+void EnsureKnownLocation() {
+    constexpr int kCottage = 1;
+    constexpr int kBattleScene = 2;
+    const Location* saved = LocationList::GetLocation(location);
+    if (saved && !(saved->special == kBattleScene && animals.empty())) return;
+    const int fallback = LocationList::GetLocation(kCottage) || locations.empty() ? kCottage : locations.front()->id;
+    std::fprintf(stderr, "The saved location %d cannot be opened; starting at location %d.\n", location, fallback);
+    location = fallback;
 }
 
 }  // namespace
@@ -115,6 +132,9 @@ int Title::Initialize() {
     on_load_finish = nullptr;
     on_load_progress = TitleLoadingProgress;
 
+    // Temporary files of a save cut short by a kill are useless: the save itself is whole.
+    RemoveStaleSaveTemporaries(user_dir + "/Profiles");
+    DeleteFile(options_path + ".tmp");
     LoadLastProfile();
 
     state = 0;
@@ -211,6 +231,8 @@ void Title::ActOnMenu() {
             break;
         case 1:
         case 3:
+            // A save naming a place the world does not have starts at home instead.
+            if (TitleGUI::pressed == 1) EnsureKnownLocation();
             state = 2;
             screen_fade.Set(0, 75);
             AudioList::FadeMusic(0, 50);

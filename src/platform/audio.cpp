@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <vector>
 
 namespace {
 
@@ -24,12 +25,41 @@ public:
     virtual bool Rewind() = 0;
 };
 
+// An Ogg file ends with a complete page that carries the end-of-stream flag. A file cut short
+// (a broken copy, a full disk) lacks it, and would otherwise play as a shorter sound without a word.
+bool OggEndsWhole(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    constexpr long kLongestPage = 27 + 255 + 255 * 255;
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    const long start = size > kLongestPage ? size - kLongestPage : 0;
+    std::vector<unsigned char> tail(static_cast<size_t>(size - start));
+    std::fseek(file, start, SEEK_SET);
+    const bool read = std::fread(tail.data(), 1, tail.size(), file) == tail.size();
+    std::fclose(file);
+    if (!read) return false;
+    for (size_t at = tail.size() >= 27 ? tail.size() - 27 : 0; at + 27 <= tail.size(); --at) {
+        if (std::memcmp(&tail[at], "OggS", 4) == 0) {
+            const size_t segments = tail[at + 26];
+            if (at + 27 + segments <= tail.size()) {
+                size_t end = at + 27 + segments;
+                for (size_t k = 0; k < segments; ++k) end += tail[at + 27 + k];
+                if (end == tail.size()) return (tail[at + 5] & 0x04) != 0;
+            }
+        }
+        if (at == 0) break;
+    }
+    return false;
+}
+
 class OggReader : public PcmReader {
 public:
     ~OggReader() override {
         if (open_) ov_clear(&file_);
     }
     bool Open(const std::string& path) {
+        if (!OggEndsWhole(path)) return false;
         if (ov_fopen(path.c_str(), &file_) != 0) return false;
         open_ = true;
         vorbis_info* info = ov_info(&file_, -1);

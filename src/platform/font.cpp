@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <vector>
 
 #include "graphics.h"
 #include "graphics_internal.h"
@@ -29,6 +31,32 @@ FT_Library Library() {
 }
 
 Font current_font;
+
+// An sfnt font (TrueType or OpenType) names its tables with their places in a directory at the
+// start of the file: every one must end within the file. Other formats are left to FreeType.
+bool TablesWhole(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::vector<unsigned char> head(12);
+    bool whole = std::fread(head.data(), 1, head.size(), file) == head.size();
+    const uint32_t version = whole ? (uint32_t{head[0]} << 24 | uint32_t{head[1]} << 16 | uint32_t{head[2]} << 8 | head[3]) : 0;
+    if (whole && (version == 0x00010000u || version == 0x4F54544Fu || version == 0x74727565u)) {  // 1.0, OTTO, true
+        std::fseek(file, 0, SEEK_END);
+        const uint64_t size = static_cast<uint64_t>(std::ftell(file));
+        const size_t tables = static_cast<size_t>(head[4]) << 8 | head[5];
+        std::vector<unsigned char> directory(tables * 16);
+        std::fseek(file, 12, SEEK_SET);
+        whole = std::fread(directory.data(), 1, directory.size(), file) == directory.size();
+        for (size_t t = 0; whole && t < tables; ++t) {
+            const unsigned char* r = &directory[t * 16 + 8];
+            const uint64_t offset = uint64_t{r[0]} << 24 | uint64_t{r[1]} << 16 | uint64_t{r[2]} << 8 | r[3];
+            const uint64_t length = uint64_t{r[4]} << 24 | uint64_t{r[5]} << 16 | uint64_t{r[6]} << 8 | r[7];
+            whole = offset + length <= size;
+        }
+    }
+    std::fclose(file);
+    return whole;
+}
 }  // namespace
 
 struct Glyph {
@@ -75,6 +103,12 @@ Font LoadImageFont(const std::string& path, int size, int style) {
     if (!library || size <= 0) return nullptr;
     FT_Face face = nullptr;
     if (FT_New_Face(library, path.c_str(), 0, &face) != 0) return nullptr;
+    // FreeType reads a font lazily and quietly drops the tables that lie past the end of a file
+    // cut short: such a font opens and draws blank letters. Every table it lists must be there.
+    if (!TablesWhole(path)) {
+        FT_Done_Face(face);
+        return nullptr;
+    }
     if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(size)) != 0) {
         FT_Done_Face(face);
         return nullptr;
@@ -94,7 +128,14 @@ Font LoadImageFont(const std::string& path, int size, int style) {
     for (int i = 0; i < kCharCount; ++i) {
         Glyph& glyph = font->glyphs[static_cast<size_t>(i)];
         const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(kFirstChar + i));
-        if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) != 0) continue;
+        if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) != 0) {
+            // A font that cannot draw plain text is refused, not shown with letters missing.
+            if (kFirstChar + i < 127) {
+                FT_Done_Face(face);
+                return nullptr;
+            }
+            continue;
+        }
         const FT_GlyphSlot slot = face->glyph;
         glyph.advance = static_cast<int>(slot->advance.x >> 6);
         glyph.left = slot->bitmap_left;

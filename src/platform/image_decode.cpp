@@ -43,7 +43,12 @@ void JpegErrorExit(j_common_ptr info) {
     longjmp(manager->jump, 1);
 }
 
-void JpegQuietMessage(j_common_ptr) {}  // warnings about damaged data are not printed
+// Warnings about damaged data are not printed; the first one is kept as the reason a picture
+// that decoded with warnings (a file cut short, corrupt data) is refused.
+void JpegKeepMessage(j_common_ptr info) {
+    auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+}
 
 // An error inside libjpeg jumps back into this function, skipping the destructors of anything
 // created after setjmp: so it creates nothing that owns memory, and `row` comes from the caller.
@@ -84,7 +89,9 @@ bool DecodeJPEGInto(jpeg_decompress_struct* info, JpegErrorManager* manager, con
         }
     }
     jpeg_finish_decompress(info);
-    return true;
+    // libjpeg fills a truncated or corrupt picture with grey and only warns: a damaged file must
+    // not be drawn as if it were whole.
+    return info->err->num_warnings == 0;
 }
 
 }  // namespace
@@ -130,7 +137,7 @@ bool DecodeJPEG(const std::string& bytes, Pixmap* out, std::string* error) {
     std::memset(&manager, 0, sizeof manager);
     info.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = JpegErrorExit;
-    manager.base.output_message = JpegQuietMessage;
+    manager.base.output_message = JpegKeepMessage;
     std::vector<unsigned char> row;
     const bool ok = DecodeJPEGInto(&info, &manager, bytes, &row, out);
     jpeg_destroy_decompress(&info);

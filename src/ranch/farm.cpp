@@ -420,6 +420,8 @@ void Farm::CancelDrag() {
     dragging = 0;
 }
 
+void Farm::ShowSaveNotice() { FarmGUI::ActivateMessage(kSaveFailedText); }
+
 int Farm::StateDialogue(float delta) {
     if (farm_gui_active) FarmGUI::Deactivate();
     return GameEvent::StateDialogue(delta);

@@ -42,6 +42,7 @@ public:
     int StateExit(float delta) override;
     void DrawPostBg() override;
     void DrawPostHotspots() override;
+    void ShowSaveNotice() override;
 
     // Sets the pens and the extension fence for a ranch level (below 0 counts as 0, above 3 as 3).
     void SetLevel(int upgrade);

@@ -404,8 +404,11 @@ std::string Profile::SaveText() {
 static int WriteProfile(const std::string& text) {
     CreateDir(user_dir + "/Profiles");
     std::string path = Profile::ProfilePath(profile_name);
-    if (!WriteSaveFile(path, text)) Fatal("Error: Could not write file '" + path + "'!");
-    return 1;
+    // A failed save keeps the old file and the game goes on; the player is told (save_file.h).
+    std::string reason;
+    const bool ok = WriteSaveFile(path, text, &reason);
+    ReportSaveResult(ok, path, reason);
+    return ok ? 1 : 0;
 }
 
 int Profile::Save() {

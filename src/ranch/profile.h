@@ -75,6 +75,8 @@ public:
     static void SaveAnimal(std::string& stream, const Animal& animal, const std::string& indent);
     // The save file's exact text for the current profile.
     static std::string SaveText();
+    // 1 when written; 0 when there was nothing to save or the file could not be written (then
+    // save_failed is set and the old save is untouched).
     static int Save();
     // Nothing is saved while a dialogue runs, so a dialogue's start keeps the save text of that
     // moment: shutting down halfway through a dialogue writes this, not the half-done state.

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app.h"
 #include "data_check.h"
 #include "dialogue.h"
 #include "dialogue_list.h"
@@ -17,6 +18,7 @@
 #include "location_event.h"
 #include "manifest_paths.h"
 #include "system.h"
+#include "world_check.h"
 #include "xml.h"
 
 namespace {
@@ -181,4 +183,12 @@ TEST_F(WorldData, TheMountainPathGlidesUpToItsGateOnTheFirstVisit) {
     EXPECT_EQ(glide["Misc-MoveToX"], gate->x);
     EXPECT_EQ(glide["Misc-MoveToY"], gate->y);
     EXPECT_EQ(glide["Misc-MoveEnabled"], 1);
+}
+
+// The check the game runs at start finds nothing in the real data, pictures included.
+TEST_F(WorldData, TheStartCheckFindsNothingBroken) {
+    const std::string saved_app_dir = app_dir;
+    app_dir = MOSSMEADOW_BUILD_DIR;
+    EXPECT_EQ(FindBrokenWorldReference(), "");
+    app_dir = saved_app_dir;
 }

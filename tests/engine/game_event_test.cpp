@@ -13,6 +13,7 @@
 #include "dialogue_list.h"
 #include "loader.h"
 #include "location_event.h"
+#include "text_control.h"
 
 namespace {
 
@@ -125,6 +126,32 @@ TEST_F(GameEventTest, InitializeSavesTheActiveProfile) {
     saving_blocked = 1;
     auto scene = StartScene();
     EXPECT_TRUE(std::filesystem::exists(Profile::ProfilePath("Tester")));
+}
+
+// A save that cannot be written (here the profiles folder is a file) does not end the game: the
+// scene says so once in a message window, and the next failed save of the run says nothing.
+TEST_F(GameEventTest, AFailedSaveIsToldOnceInAMessageWindow) {
+    AddLocation(1, 3002);
+    Profile::NewProfile("Tester", 1);
+    std::filesystem::remove_all(user_dir + "/Profiles");
+    WritePlayFile(user_dir + "/Profiles", "not a folder");
+    auto scene = StartScene();
+    EXPECT_EQ(save_failed, 1);
+    scene->Update(1);
+    EXPECT_EQ(window_open, 1);
+    bool told = false;
+    for (const auto& control : gui_controls)
+        if (auto* text = dynamic_cast<TextControl*>(control.get())) told = told || text->text == kSaveFailedText;
+    EXPECT_TRUE(told);
+    AdventureGUI::Activate();
+    scene->Update(1);
+    EXPECT_EQ(game_state, kStateNormal);
+
+    scene = StartScene();  // the next location: its save fails as well, and is not told again
+    scene->Update(1);
+    EXPECT_EQ(window_open, 0);
+    EXPECT_EQ(game_state, kStateNormal);
+    save_failed = 0;
 }
 
 TEST_F(GameEventTest, SkipMusicKeepsTheCurrentMusicThroughTwoStarts) {

@@ -89,6 +89,15 @@ TEST_F(ImageListTest, SheetFramesAreAddressedRowByRow) {
     EXPECT_EQ(ImageList::GetImageContainer(55), nullptr);  // only `count` ids
     EXPECT_EQ(ImageList::AddAnimImage(Solid("c.png", 8, 8), 60, 0, 8, 1), 0);
     EXPECT_EQ(ImageList::AddAnimImage(Solid("d.png", 8, 8), 61, 9, 8, 1), 0);  // frame wider than the picture
+    // Frames taller than the picture, or more frames than it holds, are refused too: they would be
+    // drawn and measured from pixels that are not there (a frame 2^31 high took minutes to measure).
+    EXPECT_EQ(ImageList::AddAnimImage(Solid("e.png", 8, 8), 62, 8, 2147483647, 1), 0);
+    EXPECT_EQ(ImageList::AddAnimImage(Solid("f.png", 8, 8), 63, 4, 4, 5), 0);
+    EXPECT_EQ(ImageList::AddSplitImage(Solid("g.png", 100, 100), 64, 1), 0);  // 10000 one-pixel tiles
+    // A sheet whose ids run to the end of the int range covers them without overflowing.
+    ASSERT_EQ(ImageList::AddAnimImage(Solid("h.png", 8, 8), 2147483646, 4, 4, 4), 1);
+    EXPECT_NE(ImageList::GetImageContainer(2147483647), nullptr);
+    EXPECT_EQ(ImageList::GetImageContainer(-2147483647 - 1), nullptr);
 }
 
 TEST_F(ImageListTest, SplitPicturesDropTheRemainder) {

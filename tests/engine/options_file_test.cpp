@@ -244,6 +244,8 @@ TEST_F(OptionsFileTest, ProfileNamesThatLeaveTheProfilesFolderAreIgnored) {
     WriteRaw("<options><profile name=\"" + std::string("a\0b", 3) + "\"/></options>");
     EXPECT_EQ(ReadOptions(path_), 1);
     EXPECT_EQ(profile_name, "Kept");
+    // A quote could not be written back into the file (nor into the save): not taken.
+    EXPECT_FALSE(IsSafeProfileName("a\"b"));
 
     const std::string safe[] = {".", "...", "..a", "a..b", "Ren\xe9", "Two Words"};
     for (const std::string& name : safe) {

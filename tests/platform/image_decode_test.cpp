@@ -2,6 +2,7 @@
 
 #include "image_decode.h"
 #include "media_fixtures.h"
+#include "system.h"
 
 namespace {
 
@@ -78,6 +79,19 @@ TEST(ImageDecode, BadPicturesAreErrorsNotExits) {
     ASSERT_TRUE(WriteBytes(dir.File("cut.jpg"), bytes.substr(0, 40)));
     EXPECT_FALSE(LoadImage(dir.File("cut.jpg")));
     EXPECT_FALSE(LoadImage(dir.File("missing.png")));
+
+    // Cut off halfway through its picture data: libjpeg would fill the rest with grey and only
+    // warn. The damaged picture is refused, with the reason.
+    Pixmap busy(96, 96);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 96; ++x) busy.WritePixel(x, y, 0xFF000000u | static_cast<uint32_t>(x * 2654435761u ^ y * 40503u));
+    ASSERT_TRUE(WriteJpegFile(dir.File("busy.jpg"), busy));
+    std::string whole;
+    ASSERT_TRUE(ReadFileBytes(dir.File("busy.jpg"), &whole));
+    ASSERT_TRUE(DecodeJPEG(whole, &out, &error));
+    EXPECT_FALSE(DecodeJPEG(whole.substr(0, whole.size() / 2), &out, &error));
+    EXPECT_NE(error.find("Premature end"), std::string::npos) << error;
+    EXPECT_EQ(out.width, 0);
 }
 
 TEST(ImageDecode, FramesAreCutRowByRow) {

@@ -320,37 +320,44 @@ TEST_F(ProfileTest, NewProfileSavesAtOnce) {
     EXPECT_FLOAT_EQ(pitch, 1.0f);
 }
 
-TEST_F(ProfileTest, UnwritableSaveIsFatal) {
-    BuildFullProfile();
-    std::filesystem::create_directories(SavePath("Tess"));  // a folder where the file should go
-    std::filesystem::create_directories(SavePath("Tess") + ".tmp");
-    try {
-        Profile::Save();
-        FAIL() << "no fatal error";
-    } catch (const FatalError& e) {
-        EXPECT_EQ(std::string(e.what()), "Error: Could not write file '" + SavePath("Tess") + "'!");
-    }
-}
-
-TEST_F(ProfileTest, CrashDuringSaveLeavesTheOldSaveLoadable) {
+// A save that cannot be written does not end the game: the old save stays, the player is told
+// once for the whole run of failures, and the next save that can be written is.
+TEST_F(ProfileTest, AFailedSaveKeepsTheOldOneIsToldOnceAndIsRetried) {
     BuildFullProfile();
     ASSERT_EQ(Profile::Save(), 1);
+    EXPECT_FALSE(TakeSaveNotice());
     Profile::SetFlag("Money", 9999);
-    save_fail_after_bytes = 100;
-    EXPECT_THROW(Profile::Save(), FatalError);
-    save_fail_after_bytes = -1;
+    save_fail_after_bytes = 100;  // as a full disk or a kill in the middle of the write
+    EXPECT_EQ(Profile::Save(), 0);
+    EXPECT_EQ(save_failed, 1);
     EXPECT_EQ(ReadAll(SavePath("Tess")), kFullSave);
     EXPECT_EQ(ReadAll(SavePath("Tess") + ".tmp").size(), 100u);  // the torn write went elsewhere
-    ASSERT_EQ(Profile::Load(), 1);
-    EXPECT_EQ(Profile::GetFlagValue("Money"), 250);
+    EXPECT_TRUE(TakeSaveNotice());
+    EXPECT_EQ(Profile::Save(), 0);  // failing again: not told again
+    EXPECT_FALSE(TakeSaveNotice());
 
-    // A good save keeps the previous one as .bak and leaves no temporary file.
-    profile_active = 1;
-    Profile::SetFlag("Money", 300);
+    // A folder in the save's place: the rename fails, nothing is lost, the failure is still one run.
+    save_fail_after_bytes = -1;
+    std::filesystem::create_directories(SavePath("Blocked"));
+    profile_name = "Blocked";
+    EXPECT_EQ(Profile::Save(), 0);
+    EXPECT_FALSE(TakeSaveNotice());
+    EXPECT_FALSE(FileExists(SavePath("Blocked") + ".tmp"));
+
+    // Room again: the save is written, a new failure is told anew.
+    profile_name = "Tess";
     ASSERT_EQ(Profile::Save(), 1);
-    EXPECT_EQ(ReadAll(SavePath("Tess") + ".bak"), kFullSave);
-    EXPECT_NE(ReadAll(SavePath("Tess")).find("<flag name=\"Money\" value=\"300\"/>"), std::string::npos);
+    EXPECT_EQ(save_failed, 0);
+    EXPECT_NE(ReadAll(SavePath("Tess")).find("<flag name=\"Money\" value=\"9999\"/>"), std::string::npos);
+    EXPECT_EQ(ReadAll(SavePath("Tess") + ".bak"), kFullSave);  // the previous save is kept
     EXPECT_FALSE(FileExists(SavePath("Tess") + ".tmp"));
+    save_fail_after_bytes = 0;
+    EXPECT_EQ(Profile::Save(), 0);
+    EXPECT_TRUE(TakeSaveNotice());
+    save_fail_after_bytes = -1;
+    ASSERT_EQ(Profile::Save(), 1);
+    ASSERT_EQ(Profile::Load(), 1);
+    EXPECT_EQ(Profile::GetFlagValue("Money"), 9999);
 }
 
 // ---- Loading ----------------------------------------------------------------------------------

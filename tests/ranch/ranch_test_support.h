@@ -72,11 +72,15 @@ protected:
         awards.clear();
         quests.clear();
         save_fail_after_bytes = -1;
+        save_failed = 0;
+        TakeSaveNotice();
         SeedRnd(12345);
     }
 
     void TearDown() override {
         save_fail_after_bytes = -1;
+        save_failed = 0;
+        TakeSaveNotice();
         Profile::CleanProfile();
         profile_active = 0;
         ItemList::Destroy();
