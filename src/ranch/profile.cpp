@@ -327,8 +327,13 @@ int Profile::Load() {
             std::shared_ptr<Item> item = ItemList::GetItem(child->AttributeString("name"));
             if (!item) return 0;
             item->number = InRange(child->AttributeInt("number"), 0, kMaxItemCount);
-            // A repeated entry must not put the same catalogue object in the inventory twice.
-            if (item->number > 0 && !GetItem(item->name)) inventory.push_back(item);
+            // A repeated entry must not put the same catalogue object in the inventory twice, and
+            // the last entry counts: one of none takes the item out again.
+            if (item->number == 0) {
+                RemoveFromInventory(item);
+            } else if (!GetItem(item->name)) {
+                inventory.push_back(item);
+            }
         } else if (child->Name == "animal") {
             std::shared_ptr<Animal> animal = LoadAnimal(*child);
             if (!animal) return 0;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string first = Profile::SaveText();
     WriteSave(first);
     Check(Profile::Load() == 1);
-    Check(Profile::SaveText() == first);
+    const std::string second = Profile::SaveText();
+    if (second != first) {
+        std::fprintf(stderr, "written:\n%s\nwritten again:\n%s\n", first.c_str(), second.c_str());
+        std::abort();
+    }
     return 0;
 }
