@@ -1082,7 +1082,10 @@ void DataCheck::CheckActors() {
             State state = pending.back();
             pending.pop_back();
             if (!seen.insert(state).second) continue;
-            auto [node, stage, skip] = state;
+            // Named copies, not a structured binding: the lambdas below capture them (clang refuses that).
+            const int node = std::get<0>(state);
+            std::vector<int> stage = std::get<1>(state);
+            int skip = std::get<2>(state);
             if (node == DialogueFlow::kEnd) {
                 left_on_stage.insert(stage.begin(), stage.end());
                 continue;
