@@ -677,6 +677,10 @@ bool OpenGraphics(const VideoOptions& options) {
         }
     } else {
         drawing = DrawingPath::Compositor;
+        // The finished frame goes to the window's own surface (shared memory under X11). Left to
+        // itself SDL would route that surface through a renderer too, which without a GPU means
+        // OpenGL drawn in software: slower, and it keeps that whole driver loaded.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         if (!SDL_GetWindowSurface(window)) {
             CloseGraphics();
             return false;
