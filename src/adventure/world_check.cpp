@@ -34,8 +34,9 @@ std::string FindBrokenWorldReference() {
             } else if (h.location != 0) {
                 broken = MissingLocation(h.location, *location, what);
             }
-            // Without its condition item, a dialogue or a way starts dialogue `result` instead.
-            if (broken.empty() && !h.condition.empty() && (h.dialogue != 0 || h.location != 0))
+            // Without its condition item, a dialogue or a way starts dialogue `result` instead; with
+            // no such dialogue named the click does nothing (the data checker reports that).
+            if (broken.empty() && !h.condition.empty() && h.result != 0 && (h.dialogue != 0 || h.location != 0))
                 broken = MissingDialogue(h.result, *location, what);
             if (!broken.empty()) return broken;
         }

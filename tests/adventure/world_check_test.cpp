@@ -46,10 +46,12 @@ TEST_F(WorldCheck, EachBrokenReferenceIsNamedWithItsPlace) {
               "Error: Dialogue id 401 not found! (hotspot 'Harry' in location 4, 'Malcolm's Store')");
     Store().hotspots.pop_back();
 
-    LocationHotspot& trail = AddHotspot("Trail");  // without its item it talks, but names no dialogue
+    LocationHotspot& trail = AddHotspot("Trail");  // without its item it talks: dialogue `result`
     trail.location = 4;
     trail.condition = "Compass";
-    EXPECT_NE(FindBrokenWorldReference().find("Dialogue id 0 not found! (hotspot 'Trail'"), std::string::npos);
+    EXPECT_EQ(FindBrokenWorldReference(), "") << "no answer named: the click does nothing, the game goes on";
+    trail.result = 402;
+    EXPECT_NE(FindBrokenWorldReference().find("Dialogue id 402 not found! (hotspot 'Trail'"), std::string::npos);
     trail.result = 400;
     EXPECT_EQ(FindBrokenWorldReference(), "");
 
